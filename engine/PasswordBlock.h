@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CharacterPool.h"
+
+#include <QString>
+#include <memory>
+
+namespace parolex {
+
+/// The passwords of one random run, all of one width, one byte per character: the byte is
+/// an index into the block's alphabet. 16,777,216 passwords of 26 characters take 436 MB.
+/// The run fills rows at the end; the result list shares the block instead of copying it.
+class PasswordBlock
+{
+public:
+    /// @p alphabet has at most 255 distinct characters; the block reserves @p capacity rows
+    /// but only touches the memory of rows actually written.
+    PasswordBlock(CharacterPool alphabet, int width, qsizetype capacity);
+
+    const CharacterPool &alphabet() const { return m_alphabet; }
+    int width() const { return m_width; }
+    qsizetype capacity() const { return m_capacity; }
+    qsizetype size() const { return m_size; }
+
+    const quint8 *row(qsizetype i) const { return m_data.get() + i * m_width; }
+    QString text(qsizetype i) const;
+
+    /// Index bytes of @p text in this block's alphabet; empty when a character is not in it
+    /// or the width differs.
+    QByteArray indicesOf(QStringView text) const;
+
+    /// Room for the next row; commit() makes it part of the block.
+    quint8 *nextRow() { return m_data.get() + m_size * m_width; }
+    void commit() { ++m_size; }
+
+private:
+    CharacterPool m_alphabet;
+    int m_width;
+    qsizetype m_capacity;
+    qsizetype m_size = 0;
+    std::unique_ptr<quint8[]> m_data;
+};
+
+using SharedPasswordBlock = std::shared_ptr<const PasswordBlock>;
+
+} // namespace parolex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace parolex::product {
+
+// One definition of the product's own texts, shared by the output file, the dialogs and the
+// terminal front end.
+inline QString title() { return QStringLiteral("Morvik Parolex"); }
+inline QString webAddress() { return QStringLiteral("http://www.morvik-parolex.example/"); }
+inline QString mailAddress() { return QStringLiteral("tesmo@morvik-parolex.example"); }
+inline QString qqNumber() { return QStringLiteral("10001"); }
+
+inline constexpr int versionMajor = 2;
+inline constexpr int versionMinor = 8;
+inline constexpr int versionRevision = 2641;
+
+} // namespace parolex::product

@@ -1,0 +1,12 @@
+#include "Pictures.h"
+
+#include <QFile>
+
+namespace parolex {
+
+bool hasPicture(QStringView name)
+{
+    return QFile::exists(picturePath(name));
+}
+
+} // namespace parolex

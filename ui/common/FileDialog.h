@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace parolex {
+
+/// The open and save dialogs of the program, with the one filter they share. Tests set the
+/// next answer so that no dialog opens.
+class FileDialog
+{
+public:
+    /// The empty text on cancel.
+    static QString openFileName(QWidget *parent);
+    static QString saveFileName(QWidget *parent);
+
+    /// The next call returns @p name without showing anything (an empty name acts as cancel).
+    static void setNextFileName(const QString &name);
+    /// The filter both dialogs use, in Qt's form.
+    static QString filter();
+};
+
+} // namespace parolex

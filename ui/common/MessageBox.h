@@ -1,0 +1,33 @@
+#pragma once
+
+#include "RunUi.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace parolex {
+
+/// Every message of the program goes through here: a modal box with one OK button. Tests
+/// switch on recording, so a message returns at once and its text, title and icon can be
+/// asserted instead of sitting in a modal loop.
+class MessageBox
+{
+public:
+    struct Shown
+    {
+        QString text;
+        QString title;
+        MessageIcon icon;
+        friend bool operator==(const Shown &, const Shown &) = default;
+    };
+
+    /// An empty @p title shows the program's title.
+    static void show(const QString &text, const QString &title = {}, MessageIcon icon = MessageIcon::None);
+
+    static void setRecording(bool on);
+    static QList<Shown> takeRecorded();
+};
+
+} // namespace parolex

@@ -1,0 +1,70 @@
+#include "SkinnedWindow.h"
+
+#include "Skin.h"
+#include "SkinPicture.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <functional>
+
+namespace parolex {
+namespace {
+
+// The title label is a plain QLabel; this forwards any mouse press on it.
+class PressForwarder : public QObject
+{
+public:
+    PressForwarder(QObject *parent, std::function<void()> onPress) : QObject(parent), m_onPress(std::move(onPress)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_onPress();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onPress;
+};
+
+} // namespace
+
+SkinnedWindow::SkinnedWindow(const QString &titleText, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    CreateSkinControls(this, titleText);
+    connectSkinControls();
+}
+
+void SkinnedWindow::unload()
+{
+    close();
+}
+
+void SkinnedWindow::titleCloseClicked()
+{
+    unload();
+}
+
+void SkinnedWindow::titleHelpClicked() {}
+
+void SkinnedWindow::connectSkinControls()
+{
+    auto picture = [this](const char *name) {
+        return findChild<SkinPicture *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    };
+    for (const char *name : {"imgTitleLeft", "imgTitleMain", "imgTitleRight"})
+        connect(picture(name), &SkinPicture::pressed, this, [this] { StartWindowDrag(this); });
+    connect(picture("imgTitleMinimize"), &SkinPicture::clicked, this, &QWidget::showMinimized);
+    connect(picture("imgTitleClose"), &SkinPicture::clicked, this, [this] { titleCloseClicked(); });
+    connect(picture("imgTitleHelp"), &SkinPicture::clicked, this, [this] { titleHelpClicked(); });
+
+    auto *title = findChild<QLabel *>(QStringLiteral("lblTitle"), Qt::FindDirectChildrenOnly);
+    title->installEventFilter(new PressForwarder(title, [this] { StartWindowDrag(this); }));
+}
+
+} // namespace parolex

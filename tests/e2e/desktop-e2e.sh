@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X server with a window manager, as a person would:
+# clicks, the clipboard, the settings file, dragging, the always-on-top layer and a Key-file
+# conversion. Usage: desktop-e2e.sh PATH/TO/parolex
+set -euo pipefail
+. "$(dirname "$0")/x11-session.sh"
+
+[ -x "${1:-}" ] || fail "usage: $0 PATH/TO/parolex"
+start_session
+install_program "$1"
+pattern='^[0-9A-Za-z_+=\\/-]{8}$'
+
+step() { echo "-- $*"; }
+
+step "start with the defaults and press 开始"
+start_program
+click "$main_window" 48 328
+wait_until 10 "a password on the clipboard" bash -c "xclip -o -selection clipboard | grep -Eq '$pattern'"
+first=$(clipboard)
+echo "clipboard: $first"
+
+step "pick another entry of the result list"
+click "$main_window" 320 243
+xdotool key --clearmodifiers Up Return
+sleep 0.3
+wait_until 10 "the picked password on the clipboard" bash -c "[ \"\$(xclip -o -selection clipboard)\" != '$first' ]"
+second=$(clipboard)
+[[ $second =~ $pattern ]] || fail "picked entry '$second' is not an 8-character password of the default pool"
+echo "clipboard: $second"
+
+step "tick 简单模式 and close through the skin's close picture"
+click "$main_window" 192 328
+read -r _ _ width height < <(window_geometry "$main_window")
+[ "$height" = 241 ] || fail "simple mode height is $height, expected 241"
+click "$main_window" $((width - 16)) 14
+wait_until 10 "the program ending" bash -c "! kill -0 $program_pid"
+[ "$(od -An -c "$program_dir/setup.ini" | tr -s ' ')" = " # T R U E # \r \n" ] ||
+    fail "setup.ini holds $(od -An -c "$program_dir/setup.ini")"
+
+step "start again: simple layout"
+start_program
+read -r x0 y0 width height < <(window_geometry "$main_window")
+[ "$height" = 241 ] || fail "restarted window is $height high, expected the simple layout's 241"
+[ "$width" = 459 ] || fail "restarted window is $width wide, expected 459"
+
+step "drag the window by its title"
+xdotool mousemove --sync --window "$main_window" 120 15 mousedown 1
+sleep 0.2
+for _ in 1 2 3 4; do xdotool mousemove_relative --sync 20 15; sleep 0.1; done
+xdotool mouseup 1
+sleep 0.3
+read -r x1 y1 _ _ < <(window_geometry "$main_window")
+[ $((x1 - x0)) -ge 60 ] && [ $((y1 - y0)) -ge 45 ] || fail "window moved from $x0,$y0 to $x1,$y1, expected about +80,+60"
+
+step "back to the normal layout, tick 总在最前"
+click "$main_window" 412 188
+read -r _ _ _ height < <(window_geometry "$main_window")
+[ "$height" = 374 ] || fail "normal layout height is $height, expected 374"
+click "$main_window" 264 328
+wait_until 5 "_NET_WM_STATE_ABOVE on the main window" bash -c \
+    "xprop -id $main_window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
+
+step "convert a Key file into an output file"
+keys="$session_dir/keys.txt"
+out="$session_dir/out.txt"
+printf 'abc\r\n\r\n' >"$keys"
+click "$main_window" 116 64   # 根据Key生成
+click "$main_window" 50 88    # 批量输出(输入Key)到文件
+click "$main_window" 336 73   # 输出文件
+xdotool type --delay 10 "$out"
+click "$main_window" 336 97   # Key输入
+xdotool type --delay 10 "$keys"
+click "$main_window" 48 328   # 开始
+box=$(find_window ":)")
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key --window "$box" Return
+wait_until 10 "the message closing" bash -c "! xdotool search --onlyvisible --name '^:\)\$'"
+expected="$session_dir/expected.txt"
+printf '%s\r\n' "以下密码由Morvik Parolex生成。共10个8位密码。" 3002872312 0 \
+    "由衷的感谢您使用Morvik Parolex,Tesmo 和 Morvik 的所有软件。" \
+    "http://www.morvik-parolex.example/" "E-mail:tesmo@morvik-parolex.example  QQ:10001" |
+    iconv -f UTF-8 -t GBK >"$expected"
+cmp "$expected" "$out" || fail "the output file's bytes differ from the expected code page 936 text"
+
+step "close"
+click "$main_window" $((459 - 16)) 14
+wait_until 10 "the program ending" bash -c "! kill -0 $program_pid"
+echo "1 passed, 0 failed"

@@ -1,0 +1,74 @@
+#include "Customize.h"
+
+#include "Forms.h"
+#include "LinkLauncher.h"
+#include "Pictures.h"
+#include "ProductInfo.h"
+#include "Skin.h"
+#include "ui_Customize.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QPixmap>
+
+namespace parolex {
+namespace {
+
+const QColor textBoxGrey(207, 207, 207);
+
+void setBase(QWidget *textBox)
+{
+    QPalette palette = textBox->palette();
+    palette.setColor(QPalette::Base, textBoxGrey);
+    textBox->setPalette(palette);
+}
+
+QCursor linkCursor()
+{
+    // The hot spot is the tip of the pointing finger in the picture.
+    return QCursor(QPixmap(picturePath(u"dialogs/link-cursor")), 0, 0);
+}
+
+} // namespace
+
+Customize::Customize(Forms &forms)
+    : SkinnedWindow(QStringLiteral("Tesmo的软件定制服务")), m_forms(forms),
+      m_ui(std::make_unique<Ui::Customize>())
+{
+    m_ui->setupUi(this);
+    // The design format holds whole points only.
+    QFont headingFont = m_ui->Label1->font();
+    headingFont.setPointSizeF(26.25);
+    m_ui->Label1->setFont(headingFont);
+    // The contacts have one definition, shared with the output file.
+    m_ui->Label6->setText(product::webAddress());
+    m_ui->Label7->setText(product::mailAddress());
+    m_ui->Text2->setPlainText(QStringLiteral("QQ:%1\r\n").arg(product::qqNumber()));
+    m_ui->Label6->setCursor(linkCursor());
+    m_ui->Label7->setCursor(linkCursor());
+
+    connect(m_ui->Label6, &ClickableLabel::clicked, this, [] { OpenWebPage(product::webAddress()); });
+    connect(m_ui->Label7, &ClickableLabel::clicked, this, [] { OpenMailLink(product::mailAddress()); });
+    connect(m_ui->Command1, &QPushButton::clicked, this, &Customize::unload);
+
+    ApplySkin(this);
+    SetAlwaysOnTop(this, true);
+    if (QWidget *main = m_forms.mainWindow())
+        main->setEnabled(false);
+    setBase(m_ui->Text2);
+    setBase(m_ui->Text1);
+    // The box lies outside the window: holding the focus there leaves no visible control
+    // marked when the dialog opens.
+    m_ui->Text3->setFocus();
+}
+
+Customize::~Customize() = default;
+
+void Customize::closeEvent(QCloseEvent *event)
+{
+    if (QWidget *main = m_forms.mainWindow())
+        main->setEnabled(true);
+    SkinnedWindow::closeEvent(event);
+}
+
+} // namespace parolex

@@ -1,0 +1,52 @@
+#include "LinkLauncher.h"
+
+#include "MessageBox.h"
+
+#include <QtGlobal>
+#include <utility>
+
+namespace parolex {
+namespace {
+
+BrowserStarter &currentStarter()
+{
+    static BrowserStarter starter;
+    return starter;
+}
+
+void openLink(LinkKind kind, const QString &address)
+{
+    const BrowserCommand command = ComposeBrowserCommand(qEnvironmentVariable("windir"), kind, address);
+    const BrowserStarter &starter = currentStarter();
+    const bool started = starter ? starter(command) : StartBrowserMinimized(command);
+    if (!started)
+        MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"));
+}
+
+} // namespace
+
+BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringView address)
+{
+    QString argument = kind == LinkKind::Mail ? QStringLiteral("mailto:") : QString();
+    argument += address;
+    const QString driveRoot = windir.left(3).toString().leftJustified(3, QLatin1Char(' '));
+    return {driveRoot + QStringLiteral("program files\\internet explorer\\iexplore.exe ") + argument,
+            argument};
+}
+
+BrowserStarter SetBrowserStarter(BrowserStarter starter)
+{
+    return std::exchange(currentStarter(), std::move(starter));
+}
+
+void OpenWebPage(const QString &address)
+{
+    openLink(LinkKind::Web, address);
+}
+
+void OpenMailLink(const QString &address)
+{
+    openLink(LinkKind::Mail, address);
+}
+
+} // namespace parolex

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+
+namespace parolex {
+
+// The link operations of the information dialogs (historically module MainBAS): a web or
+// mail address is handed to the browser; when it cannot be started the user is told to
+// visit by hand.
+
+enum class LinkKind
+{
+    Web,
+    Mail
+};
+
+/// One browser start. The command line is the one the program has always composed for
+/// Windows; the argument is what a desktop's own opener takes instead.
+struct BrowserCommand
+{
+    QString commandLine;
+    QString argument;
+    friend bool operator==(const BrowserCommand &, const BrowserCommand &) = default;
+};
+
+/// Composes the browser start from the Windows folder @p windir: its first three characters
+/// (padded with blanks), the browser's path below that drive root, then the address, which
+/// is neither quoted nor escaped; a mail address becomes a "mailto:" link.
+BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringView address);
+
+/// Starts the browser minimised without waiting; false when it could not be started.
+using BrowserStarter = std::function<bool(const BrowserCommand &)>;
+
+/// Replaces how the browser is started (tests make it fail); an empty starter restores the
+/// platform's own. Returns the starter it replaces.
+BrowserStarter SetBrowserStarter(BrowserStarter starter);
+
+/// The platform's own start: the command line itself on Windows, the desktop's opener
+/// elsewhere, where the composed Windows path cannot exist.
+bool StartBrowserMinimized(const BrowserCommand &command);
+
+void OpenWebPage(const QString &address);
+void OpenMailLink(const QString &address);
+
+} // namespace parolex

@@ -1,6 +1,7 @@
 #include "ClickableLabel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 namespace parolex {
 
@@ -8,14 +9,16 @@ ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
-    // Accepted, so the release comes here too and the press never reaches the window.
+    // Accepted, so the press never reaches the window below (its title drag, for one).
+    m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const bool wasPressed = std::exchange(m_pressed, false);
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
 

@@ -4,8 +4,8 @@
 
 namespace parolex {
 
-/// A label that answers a click (pressed and released over it with the left button), as the
-/// links and the product name of the information dialogs do.
+/// A label or small picture that answers a click: pressed and released over it with the left
+/// button, as the links and clickable texts of several windows do.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -19,6 +19,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
 };
 
 } // namespace parolex

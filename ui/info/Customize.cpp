@@ -36,6 +36,9 @@ Customize::Customize(Forms &forms)
       m_ui(std::make_unique<Ui::Customize>())
 {
     m_ui->setupUi(this);
+    // The design format keeps only LF; these texts have always ended their lines in CR LF.
+    for (QLabel *label : {m_ui->Label2, m_ui->Label3, m_ui->Label4})
+        label->setText(label->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     // The design format holds whole points only.
     QFont headingFont = m_ui->Label1->font();
     headingFont.setPointSizeF(26.25);

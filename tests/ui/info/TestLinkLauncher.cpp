@@ -1,0 +1,150 @@
+#include "LinkLauncher.h"
+#include "MessageBox.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace parolex;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(parolex::LinkKind)
+
+class TestLinkLauncher : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QString failureText =
+        QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。");
+
+private Q_SLOTS:
+    void init()
+    {
+        MessageBox::setRecording(true);
+        qputenv("windir", "D:\\WINDOWS");
+    }
+
+    void cleanup()
+    {
+        SetBrowserStarter({});
+        qunsetenv("windir");
+    }
+
+    void composesTheBrowserCommand_data()
+    {
+        QTest::addColumn<QString>("windir");
+        QTest::addColumn<LinkKind>("kind");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("argument");
+
+        const QString web = QStringLiteral("http://www.morvik-parolex.example/");
+        QTest::newRow("Windows on drive D: the browser is looked for below D's root")
+            << u"D:\\WINDOWS"_s << LinkKind::Web << web
+            << u"D:\\program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << web;
+        QTest::newRow("A windir shorter than three characters is padded with blanks")
+            << u"C:"_s << LinkKind::Web << web
+            << u"C: program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << web;
+        QTest::newRow("An unset windir leaves three blanks")
+            << QString() << LinkKind::Web << web
+            << u"   program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << web;
+        QTest::newRow("An address with spaces goes on unquoted and unchanged")
+            << u"C:\\WINNT"_s << LinkKind::Web << u"http://a b/c d?e=\"f\""_s
+            << u"C:\\program files\\internet explorer\\iexplore.exe http://a b/c d?e=\"f\""_s
+            << u"http://a b/c d?e=\"f\""_s;
+        QTest::newRow("A mail address gets mailto: in front, with no slashes")
+            << u"C:\\WINDOWS"_s << LinkKind::Mail << u"tesmo@morvik-parolex.example"_s
+            << u"C:\\program files\\internet explorer\\iexplore.exe mailto:tesmo@morvik-parolex.example"_s
+            << u"mailto:tesmo@morvik-parolex.example"_s;
+    }
+
+    void composesTheBrowserCommand()
+    {
+        QFETCH(QString, windir);
+        QFETCH(LinkKind, kind);
+        QFETCH(QString, address);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, argument);
+        QCOMPARE(ComposeBrowserCommand(windir, kind, address), (BrowserCommand{commandLine, argument}));
+    }
+
+    void opensTheLinkWithTheWindowsFolderOfTheEnvironment()
+    {
+        QList<BrowserCommand> started;
+        SetBrowserStarter([&](const BrowserCommand &command) {
+            started.append(command);
+            return true;
+        });
+        OpenWebPage(u"http://x.example/"_s);
+        OpenMailLink(u"a@x.example"_s);
+        const QList<BrowserCommand> expected = {
+            ComposeBrowserCommand(u"D:\\WINDOWS", LinkKind::Web, u"http://x.example/"),
+            ComposeBrowserCommand(u"D:\\WINDOWS", LinkKind::Mail, u"a@x.example"),
+        };
+        QCOMPARE(started, expected);
+        QVERIFY(MessageBox::takeRecorded().isEmpty());
+    }
+
+    void aFailedStartTellsTheUserToVisitByHand()
+    {
+        SetBrowserStarter([](const BrowserCommand &) { return false; });
+        OpenWebPage(u"http://x.example/"_s);
+        OpenMailLink(u"a@x.example"_s);
+        const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, MessageIcon::None};
+        QCOMPARE(MessageBox::takeRecorded(), (QList<MessageBox::Shown>{failure, failure}));
+    }
+
+    void theDesktopOpenerGetsTheAddressAsItsOnlyArgument()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows starts the composed command line itself");
+#else
+        // A stand-in opener on the PATH records what it was given; a shell would have split
+        // the address or run what follows the semicolon.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString record = dir.filePath(u"record"_s);
+        QFile opener(dir.filePath(u"xdg-open"_s));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(
+            "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$RECORD.tmp\" && mv \"$RECORD.tmp\" \"$RECORD\"\n");
+        opener.close();
+        opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+        qputenv("RECORD", QFile::encodeName(record));
+
+        const QString address = u"http://a b/c;touch $HOME/x"_s;
+        const bool started =
+            StartBrowserMinimized(ComposeBrowserCommand(u"C:\\WINDOWS", LinkKind::Web, address));
+        qputenv("PATH", path);
+        QVERIFY(started);
+        QTRY_VERIFY(QFile::exists(record));
+        QFile result(record);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(result.readAll()), u"1\n"_s + address + u"\n"_s);
+#endif
+    }
+
+    void anOpenerThatCannotStartCountsAsAFailure()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Needs a PATH without the desktop opener");
+#else
+        const QByteArray path = qgetenv("PATH");
+        QTemporaryDir empty;
+        qputenv("PATH", QFile::encodeName(empty.path()));
+        OpenMailLink(u"a@x.example"_s);
+        qputenv("PATH", path);
+        QCOMPARE(MessageBox::takeRecorded(),
+                 (QList<MessageBox::Shown>{{failureText, u"Morvik Parolex"_s, MessageIcon::None}}));
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkLauncher)
+#include "TestLinkLauncher.moc"

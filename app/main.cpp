@@ -1,0 +1,31 @@
+#include "AppForms.h"
+#include "Fonts.h"
+#include "MainForm.h"
+#include "Pictures.h"
+#include "ProductInfo.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("parolex"));
+    QApplication::setApplicationDisplayName(parolex::product::title());
+    QApplication::setOrganizationName(QStringLiteral("Morvik"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(parolex::product::versionMajor)
+                                            .arg(parolex::product::versionMinor)
+                                            .arg(parolex::product::versionRevision));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.morvik_parolex.parolex"));
+    QApplication::setWindowIcon(QIcon(parolex::picturePath(u"main/app-icon")));
+    parolex::installFonts();
+
+    parolex::AppForms forms;
+    parolex::MainForm *main = forms.mainForm();
+    if (const QScreen *screen = main->screen())
+        main->move(screen->availableGeometry().center() - main->rect().center());
+    main->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class QAbstractButton;
+class QTimer;
+
+namespace parolex {
+
+/// Draws the eye to the simple-mode button after start: from the 4th to the 10th second its
+/// caption turns black, green and red in turn, then stays black; after the 12th second the
+/// timer stops for good.
+class CaptionBlink : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Starts the one-second timer `Timer1` at once.
+    explicit CaptionBlink(QAbstractButton *button);
+
+    /// One tick of the timer.
+    void tick();
+
+    qint16 ticks() const { return m_blinkTicks; }
+    QTimer *timer() const { return m_timer; }
+
+private:
+    QAbstractButton *m_button;
+    QTimer *m_timer;
+    qint16 m_blinkTicks = 0;
+};
+
+} // namespace parolex

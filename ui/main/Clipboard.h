@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace parolex {
+
+/// The one place a password reaches the clipboard: what was there goes, the password alone
+/// stays, as text.
+void putPasswordOnClipboard(const QString &password);
+
+} // namespace parolex

@@ -1,0 +1,40 @@
+#include "DigitFilter.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+
+namespace parolex {
+
+DigitFilter::DigitFilter(QComboBox *box) : QObject(box), m_box(box)
+{
+    // An editable combo box keeps the keyboard focus itself and hands its keys to its line
+    // edit, so the box sees every release.
+    box->installEventFilter(this);
+}
+
+bool DigitFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        keyReleased(key->key(), key->modifiers());
+    }
+    return false;
+}
+
+void DigitFilter::keyReleased(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool mainBlockDigit = key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier);
+    if (mainBlockDigit) {
+        bool ok = false;
+        const qint32 value = m_box->currentText().trimmed().toInt(&ok);
+        if (ok) {
+            m_remembered = value;
+            return;
+        }
+        // Too many digits for a 32-bit number, or other characters left in the box: the
+        // text is not a number this filter can keep, so the last good one comes back.
+    }
+    m_box->setEditText(QString::number(m_remembered));
+}
+
+} // namespace parolex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+
+namespace parolex {
+
+/// Keeps a number box numeric the way the main window always has: when a digit key of the
+/// main block is released the box's whole text is remembered as a number; when any other key
+/// is released (keypad digits included) the box shows the remembered number again. The
+/// remembered number starts at 0, not at the box's first text.
+class DigitFilter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DigitFilter(QComboBox *box);
+
+    qint32 remembered() const { return m_remembered; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+
+    QComboBox *m_box;
+    qint32 m_remembered = 0;
+};
+
+} // namespace parolex

@@ -1,0 +1,291 @@
+#include "MainForm.h"
+
+#include "CaptionBlink.h"
+#include "Clipboard.h"
+#include "DigitFilter.h"
+#include "FileDialog.h"
+#include "Forms.h"
+#include "MainRunUi.h"
+#include "ResultList.h"
+#include "SimpleMode.h"
+#include "Skin.h"
+#include "ui_MainForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace parolex {
+namespace {
+
+const QColor formGrey(207, 207, 207);
+
+// Numbers the lists show carry the blank the display conversion puts before a number that
+// is not negative.
+QString listEntry(int value)
+{
+    return QLatin1Char(' ') + QString::number(value);
+}
+
+} // namespace
+
+MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
+    : SkinnedWindow(QStringLiteral("Morvik Parolex 2.81")), m_ui(new ::Ui::MainForm), m_forms(forms),
+      m_setup(setup), m_settings(setup.programFolder, setup.configFolder)
+{
+    Q_ASSERT(m_setup.random && m_setup.files);
+    m_ui->setupUi(this);
+    m_simpleLayout = std::make_unique<SimpleMode>(*this, *m_ui);
+    m_results = std::make_unique<ResultList>(m_ui->CoCode);
+    m_runUi = std::make_unique<MainRunUi>(m_forms, *m_results, m_ui->CoCode);
+    for (QComboBox *box : {m_ui->CoLong, m_ui->CoNum}) {
+        // The number boxes take what is typed as it is: no completion from the list, no
+        // new list entries on Enter.
+        box->setCompleter(nullptr);
+        box->setInsertPolicy(QComboBox::NoInsert);
+    }
+    m_lengthFilter = new DigitFilter(m_ui->CoLong);
+    m_countFilter = new DigitFilter(m_ui->CoNum);
+    connectHandlers();
+    load();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::load()
+{
+    ApplySkin(this);
+    m_simpleMode = false;
+    if (m_settings.read())
+        m_ui->Check1->setChecked(true);
+
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             m_ui->Frame1, m_ui->Frame2, m_ui->Frame3, m_ui->Frame4, m_ui->OptT, m_ui->OptN, m_ui->ChMui,
+             m_ui->CChooseBig, m_ui->CLetter, m_ui->CLine, m_ui->CNumber, m_ui->Check2}) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Window, formGrey);
+        control->setPalette(palette);
+    }
+    m_ui->Frame3->setEnabled(false);
+    m_filterDuplicates = false;
+    m_fileOutput = false;
+    m_keyMode = false;
+    IsKeyInputEnabled();
+    for (QCheckBox *box : {m_ui->CLetter, m_ui->CNumber, m_ui->CChooseBig, m_ui->CLine})
+        box->setChecked(true);
+    fillLists();
+    m_ui->CoLong->setEditText(QStringLiteral("8"));
+    m_ui->CoNum->setEditText(QStringLiteral("10"));
+    m_ui->Frame4->setEnabled(false);
+    m_ui->Frame3->setEnabled(false);
+    m_ui->CoCode->setEnabled(false);
+    UsePixelScale(this);
+
+    m_blink = new CaptionBlink(m_ui->Check1);
+}
+
+void MainForm::fillLists()
+{
+    for (int length = 2; length <= 25; ++length)
+        m_ui->CoLong->addItem(listEntry(length));
+
+    QStringList counts;
+    for (int n = 1; n <= 50; ++n)
+        counts << listEntry(n);
+    for (int n = 55; n <= 195; n += 10)
+        counts << listEntry(n);
+    for (int n = 250; n <= 1000; n += 50)
+        counts << listEntry(n);
+    for (int n : {1500, 2000, 20000, 200000})
+        counts << listEntry(n);
+    m_ui->CoNum->addItems(counts);
+}
+
+void MainForm::connectHandlers()
+{
+    connect(m_ui->CmdStart, &QAbstractButton::clicked, this, &MainForm::startRun);
+    connect(m_ui->CmdCheck, &QAbstractButton::clicked, this, [this] { m_forms.showKeyCheck(); });
+    connect(m_ui->CmdAbout, &QAbstractButton::clicked, this, [this] { m_forms.showAbout(); });
+    connect(m_ui->CmdExit, &QAbstractButton::clicked, this, [this] { m_forms.showCustomize(); });
+
+    // A changed value runs the handling whether the user or the program changed it.
+    connect(m_ui->Check1, &QAbstractButton::toggled, this, &MainForm::check1Click);
+    connect(m_ui->Check2, &QAbstractButton::toggled, this,
+            [this](bool ticked) { m_filterDuplicates = ticked; });
+    connect(m_ui->ChMui, &QAbstractButton::toggled, this, &MainForm::chMuiClick);
+    connect(m_ui->OptN, &QAbstractButton::toggled, this, [this](bool selected) {
+        if (selected)
+            optNClick();
+    });
+    connect(m_ui->OptT, &QAbstractButton::toggled, this, [this](bool selected) {
+        if (selected)
+            optTClick();
+    });
+    connect(m_ui->CLetter, &QAbstractButton::toggled, this, &MainForm::cLetterClick);
+    connect(m_ui->ChTop, &QAbstractButton::toggled, this, &MainForm::chTopClick);
+    connect(m_ui->CoCode, &QComboBox::activated, this, &MainForm::coCodeClick);
+    connect(m_ui->Iinput, &ClickableLabel::clicked, this, &MainForm::iinputClick);
+    connect(m_ui->IOutput, &ClickableLabel::clicked, this, &MainForm::iOutputClick);
+}
+
+void MainForm::IsKeyInputEnabled()
+{
+    m_ui->Tinput->setEnabled(m_keyMode);
+    m_ui->Iinput->setEnabled(m_keyMode);
+    m_ui->Label8->setEnabled(m_keyMode);
+}
+
+void MainForm::untickAlwaysOnTop()
+{
+    m_ui->ChTop->setChecked(false);
+}
+
+GenerationOptions MainForm::options() const
+{
+    GenerationOptions options;
+    options.CountText = m_ui->CoNum->currentText();
+    options.LengthText = m_ui->CoLong->currentText();
+    options.UseLetters = m_ui->CLetter->checkState() == Qt::Checked;
+    options.UseUpperCase = m_ui->CChooseBig->checkState() == Qt::Checked;
+    options.UseDigits = m_ui->CNumber->checkState() == Qt::Checked;
+    options.UseUnderscore = m_ui->CLine->checkState() == Qt::Checked;
+    options.OwnSymbols = m_ui->TAL->text();
+    options.FilterDuplicates = m_filterDuplicates;
+    options.FromKey = !m_ui->OptN->isChecked();
+    options.FileOutput = m_fileOutput;
+    options.KeyFilePath = m_ui->Tinput->text();
+    options.OutputFilePath = m_ui->TOutput->text();
+    options.KeyText = m_ui->Text1->text();
+    return options;
+}
+
+bool MainForm::isRunning() const
+{
+    return m_runUi->isRunning();
+}
+
+qint32 MainForm::lastLength() const
+{
+    return m_lengthFilter->remembered();
+}
+
+qint32 MainForm::lastCount() const
+{
+    return m_countFilter->remembered();
+}
+
+int MainForm::heightTwips() const
+{
+    return m_simpleLayout->heightTwips();
+}
+
+void MainForm::startRun()
+{
+    if (!m_runUi->run(options(), *m_setup.random, *m_setup.files))
+        return;
+    if (m_endAfterRun)
+        close();
+}
+
+void MainForm::check1Click(bool ticked)
+{
+    if (ticked) {
+        m_ui->OptN->setChecked(true);
+        m_ui->ChMui->setChecked(false);
+        m_fileOutput = false;
+        m_keyMode = false;
+        m_simpleLayout->switchOn();
+        m_simpleMode = true;
+    } else {
+        m_simpleLayout->switchOff();
+        m_simpleMode = false;
+    }
+}
+
+void MainForm::chMuiClick(bool ticked)
+{
+    m_ui->Frame4->setEnabled(ticked);
+    m_fileOutput = ticked;
+    IsKeyInputEnabled();
+}
+
+void MainForm::optNClick()
+{
+    m_ui->Frame1->setEnabled(true);
+    m_ui->Frame3->setEnabled(false);
+    m_keyMode = false;
+    IsKeyInputEnabled();
+}
+
+void MainForm::optTClick()
+{
+    m_ui->Frame1->setEnabled(false);
+    m_ui->Frame3->setEnabled(true);
+    m_keyMode = true;
+    IsKeyInputEnabled();
+}
+
+void MainForm::cLetterClick(bool ticked)
+{
+    if (!ticked) {
+        m_ui->CChooseBig->setChecked(false);
+        m_ui->CChooseBig->setEnabled(false);
+    } else {
+        m_ui->CChooseBig->setEnabled(true);
+    }
+}
+
+void MainForm::chTopClick(bool ticked)
+{
+    SetAlwaysOnTop(this, ticked);
+}
+
+void MainForm::coCodeClick()
+{
+    putPasswordOnClipboard(m_ui->CoCode->currentText());
+}
+
+void MainForm::iinputClick()
+{
+    const QString name = FileDialog::openFileName(this);
+    if (!name.isEmpty())
+        m_ui->Tinput->setText(name);
+}
+
+void MainForm::iOutputClick()
+{
+    const QString name = FileDialog::saveFileName(this);
+    if (!name.isEmpty())
+        m_ui->TOutput->setText(name);
+}
+
+void MainForm::titleCloseClicked()
+{
+    m_forms.unloadAbout();
+    m_forms.unloadKeyCheck();
+    unload();
+}
+
+void MainForm::titleHelpClicked()
+{
+    m_forms.showAbout();
+}
+
+void MainForm::closeEvent(QCloseEvent *event)
+{
+    m_forms.unloadAbout();
+    m_forms.unloadKeyCheck();
+    if (m_runUi->isRunning()) {
+        // The run's working state lives in this window's call stack: the window goes out of
+        // sight now, and the program ends as soon as the run returns.
+        event->ignore();
+        m_endAfterRun = true;
+        m_runUi->finishOutOfSight();
+        hide();
+        return;
+    }
+    m_settings.write(m_simpleMode);
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace parolex

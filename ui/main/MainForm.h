@@ -1,0 +1,94 @@
+#pragma once
+
+#include "GenerationOptions.h"
+#include "MainFormSetup.h"
+#include "SettingsFile.h"
+#include "SkinnedWindow.h"
+
+#include <memory>
+
+namespace Ui {
+class MainForm;
+}
+
+namespace parolex {
+
+class CaptionBlink;
+class DigitFilter;
+class Forms;
+class MainRunUi;
+class ResultList;
+class SimpleMode;
+
+/// The window the program starts with: every option of a run, the start button, the result
+/// list the user picks a password from, the buttons to the other windows, simple mode and
+/// always-on-top. Constructing it runs its load sequence; closing it writes the settings and
+/// ends the program.
+class MainForm : public SkinnedWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(Forms &forms, const MainFormSetup &setup = {});
+    ~MainForm() override;
+
+    /// Makes the Key-file row usable in Key mode and unusable otherwise.
+    void IsKeyInputEnabled();
+    /// Unticks "总在最前"; when it was ticked, its click handling takes the window out of the
+    /// top layer.
+    void untickAlwaysOnTop();
+
+    /// The options a run started now would read.
+    GenerationOptions options() const;
+    bool isRunning() const;
+
+    bool simpleMode() const { return m_simpleMode; }
+    bool filterDuplicates() const { return m_filterDuplicates; }
+    bool fileOutput() const { return m_fileOutput; }
+    bool keyMode() const { return m_keyMode; }
+    qint32 lastLength() const;
+    qint32 lastCount() const;
+    int heightTwips() const;
+    CaptionBlink *captionBlink() const { return m_blink; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void titleCloseClicked() override;
+    void titleHelpClicked() override;
+
+private:
+    void load();
+    void connectHandlers();
+    void fillLists();
+
+    void startRun();
+    void check1Click(bool ticked);
+    void chMuiClick(bool ticked);
+    void optNClick();
+    void optTClick();
+    void cLetterClick(bool ticked);
+    void chTopClick(bool ticked);
+    void coCodeClick();
+    void iinputClick();
+    void iOutputClick();
+
+    std::unique_ptr<::Ui::MainForm> m_ui;
+    Forms &m_forms;
+    MainFormSetup m_setup;
+    SettingsFile m_settings;
+    std::unique_ptr<SimpleMode> m_simpleLayout;
+    std::unique_ptr<ResultList> m_results;
+    std::unique_ptr<MainRunUi> m_runUi;
+    DigitFilter *m_lengthFilter = nullptr;
+    DigitFilter *m_countFilter = nullptr;
+    CaptionBlink *m_blink = nullptr;
+
+    bool m_simpleMode = false;
+    bool m_filterDuplicates = false;
+    bool m_fileOutput = false;
+    bool m_keyMode = false;
+    /// Set when the window was closed during a run: the program ends when the run has.
+    bool m_endAfterRun = false;
+};
+
+} // namespace parolex

@@ -1,0 +1,129 @@
+#include "MainRunUi.h"
+
+#include "Clipboard.h"
+#include "Forms.h"
+#include "MessageBox.h"
+#include "ResultList.h"
+#include "RunGeneration.h"
+#include "Waiting.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+
+namespace parolex {
+namespace {
+
+// A pass every 10 ms keeps the progress window draggable without costing the run anything
+// worth measuring.
+constexpr qint64 eventPassInterval = 10;
+
+} // namespace
+
+MainRunUi::MainRunUi(Forms &forms, ResultList &results, QComboBox *box)
+    : m_forms(forms), m_results(results), m_box(box)
+{}
+
+bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, TextFileLayer &files)
+{
+    // The progress window disables the main window, but closing it (or the About dialog)
+    // enables it again while the run goes on; the run's state belongs to the one run.
+    if (m_running)
+        return false;
+    m_running = true;
+    m_outOfSight = false;
+    m_sinceEventPass.start();
+    struct Done
+    {
+        MainRunUi &ui;
+        ~Done()
+        {
+            ui.m_results.flush();
+            ui.m_running = false;
+        }
+    } done{*this};
+    RunGeneration(options, *this, random, files);
+    return true;
+}
+
+void MainRunUi::finishOutOfSight()
+{
+    m_outOfSight = true;
+    closeProgress();
+}
+
+void MainRunUi::showMessage(const QString &text, const QString &title, MessageIcon icon)
+{
+    m_results.flush();
+    if (m_outOfSight)
+        return;
+    MessageBox::show(text, title, icon);
+}
+
+void MainRunUi::showProgress()
+{
+    if (!m_outOfSight)
+        m_forms.progress();
+}
+
+void MainRunUi::showProgressLabel()
+{
+    if (!m_outOfSight)
+        m_forms.progress().showProgressLabel();
+}
+
+void MainRunUi::setProgressText(const QString &text)
+{
+    if (!m_outOfSight)
+        m_forms.progress().setProgressText(text);
+}
+
+void MainRunUi::closeProgress()
+{
+    m_forms.unloadProgress();
+}
+
+void MainRunUi::clearResults()
+{
+    m_results.clear();
+}
+
+void MainRunUi::appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count)
+{
+    m_results.append(block, first, count);
+}
+
+void MainRunUi::insertResultAtTop(QStringView password)
+{
+    m_results.insertAtTop(password);
+}
+
+void MainRunUi::selectResult(QStringView password)
+{
+    m_results.select(password);
+}
+
+void MainRunUi::enableResults()
+{
+    m_results.flush();
+    m_box->setEnabled(true);
+}
+
+void MainRunUi::setClipboardText(const QString &text)
+{
+    putPasswordOnClipboard(text);
+}
+
+bool MainRunUi::eventPassDue()
+{
+    return m_sinceEventPass.hasExpired(eventPassInterval);
+}
+
+void MainRunUi::processPendingEvents()
+{
+    // The rows made so far join the list at every pass, so an open list shows them.
+    m_results.flush();
+    QCoreApplication::processEvents();
+    m_sinceEventPass.start();
+}
+
+} // namespace parolex

@@ -1,0 +1,90 @@
+#include "ResultList.h"
+
+#include "ResultListModel.h"
+#include "ResultListStyle.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QListView>
+
+namespace parolex {
+namespace {
+
+// Widest password plus a little: the box sizes itself from this, never from its rows.
+constexpr int contentsLength = 26;
+
+} // namespace
+
+ResultList::ResultList(QComboBox *box) : QObject(box), m_box(box), m_model(new ResultListModel(this))
+{
+    Q_ASSERT(!box->isEditable());
+    auto *style = new ResultListStyle;
+    style->setParent(box);
+    box->setStyle(style);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(contentsLength);
+    box->setModel(m_model);
+    if (auto *list = qobject_cast<QListView *>(box->view()))
+        list->setUniformItemSizes(true);
+}
+
+void ResultList::clear()
+{
+    m_pendingBlock.reset();
+    m_pendingCount = 0;
+    m_model->clear();
+}
+
+void ResultList::append(const SharedPasswordBlock &block, qsizetype first, qsizetype count)
+{
+    if (count <= 0)
+        return;
+    if (m_pendingCount > 0 && (block != m_pendingBlock || first != m_pendingFirst + m_pendingCount))
+        flush();
+    if (m_pendingCount == 0) {
+        m_pendingBlock = block;
+        m_pendingFirst = first;
+    }
+    m_pendingCount += count;
+}
+
+void ResultList::flush()
+{
+    if (m_pendingCount == 0)
+        return;
+    // A combo box selects its first row when rows arrive in an empty list; the list shows a
+    // selection only where a run makes one.
+    const bool hadSelection = m_box->currentIndex() >= 0;
+    m_model->append(m_pendingBlock, m_pendingFirst, m_pendingCount);
+    m_pendingCount = 0;
+    m_pendingBlock.reset();
+    if (!hadSelection && m_box->currentIndex() >= 0)
+        m_box->setCurrentIndex(-1);
+}
+
+void ResultList::insertAtTop(QStringView password)
+{
+    flush();
+    const bool hadSelection = m_box->currentIndex() >= 0;
+    m_model->insertAtTop(password);
+    if (!hadSelection && m_box->currentIndex() >= 0)
+        m_box->setCurrentIndex(-1);
+}
+
+void ResultList::select(QStringView password)
+{
+    flush();
+    m_box->setCurrentIndex(m_model->indexOf(password));
+}
+
+int ResultList::count() const
+{
+    return m_model->rowCount() + int(m_pendingCount);
+}
+
+QString ResultList::text(int row) const
+{
+    return m_model->text(row);
+}
+
+} // namespace parolex

@@ -1,0 +1,15 @@
+#include "ResultListStyle.h"
+
+namespace parolex {
+
+ResultListStyle::ResultListStyle() : QProxyStyle(static_cast<QStyle *>(nullptr)) {}
+
+int ResultListStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                               QStyleHintReturn *returnData) const
+{
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+} // namespace parolex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace parolex {
+
+/// setup.ini, the one setting kept from one start to the next: whether the main window is in
+/// simple mode. It lives in the program's folder; where that folder cannot be written (an
+/// installed program) it lives in the user's configuration folder instead, so the setting
+/// never silently disappears.
+class SettingsFile
+{
+public:
+    /// @p programFolder and @p configFolder default to the running program's folder and the
+    /// application's configuration folder; tests give folders of their own.
+    explicit SettingsFile(QString programFolder = {}, QString configFolder = {});
+
+    /// Reads the simple-mode flag (false when the file is missing, empty or says anything
+    /// but true), then leaves the file empty until write() is called.
+    bool read();
+    /// Writes "#TRUE#" or "#FALSE#" and a line end.
+    void write(bool simpleMode);
+
+    /// Where write() puts the file.
+    QString path() const;
+
+private:
+    QString programPath() const;
+    QString configPath() const;
+    bool programFolderWritable() const;
+
+    QString m_programFolder;
+    QString m_configFolder;
+};
+
+} // namespace parolex

@@ -1,0 +1,70 @@
+#include "Waiting.h"
+
+#include "Forms.h"
+#include "Skin.h"
+#include "ui_Waiting.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+namespace parolex {
+
+Waiting::Waiting(Forms &forms)
+    : SkinnedWindow(QStringLiteral("Morvik Parolex")), m_ui(new ::Ui::Waiting), m_forms(forms)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->Label5, &ClickableLabel::clicked, this, [this] { m_forms.showAbout(); });
+    placeOverMainWindow();
+
+    if (QWidget *main = m_forms.mainWindow()) {
+        main->setEnabled(false);
+        SetAlwaysOnTop(main, false);
+    }
+    SetAlwaysOnTop(this, true);
+    m_forms.untickMainAlwaysOnTop();
+    ApplySkin(this);
+}
+
+Waiting::~Waiting() = default;
+
+void Waiting::showProgressLabel()
+{
+    m_ui->Label1->setVisible(true);
+}
+
+void Waiting::setProgressText(const QString &text)
+{
+    m_ui->Label1->setText(text);
+}
+
+QString Waiting::progressText() const
+{
+    return m_ui->Label1->text();
+}
+
+void Waiting::closeEvent(QCloseEvent *event)
+{
+    if (QWidget *main = m_forms.mainWindow())
+        main->setEnabled(true);
+    event->accept();
+}
+
+void Waiting::titleHelpClicked()
+{
+    m_forms.showAbout();
+}
+
+void Waiting::placeOverMainWindow()
+{
+    // Shown without activation, so it must appear where the user is already looking.
+    const QWidget *main = m_forms.mainWindow();
+    QRect area;
+    if (main && main->isVisible())
+        area = main->frameGeometry();
+    else if (const QScreen *screen = this->screen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - rect().center());
+}
+
+} // namespace parolex

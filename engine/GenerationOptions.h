@@ -8,19 +8,20 @@ namespace parolex {
 /// arguments) when the run starts. Field names follow the controls they come from.
 struct GenerationOptions
 {
-    QString CountText = QStringLiteral("10"); ///< `CoNum`'s text, exactly as shown (list entries keep their leading blank)
-    QString LengthText = QStringLiteral("8"); ///< `CoLong`'s text
-    bool UseLetters = true;                   ///< 'a'..'z'
-    bool UseUpperCase = true;                 ///< 'A'..'Z'
-    bool UseDigits = true;                    ///< '0'..'9'
-    bool UseUnderscore = true;                ///< '_'
+    QString CountText =
+        QStringLiteral("10"); ///< `CoNum`'s text, exactly as shown (list entries keep their leading blank)
+    QString LengthText = QStringLiteral("8");      ///< `CoLong`'s text
+    bool UseLetters = true;                        ///< 'a'..'z'
+    bool UseUpperCase = true;                      ///< 'A'..'Z'
+    bool UseDigits = true;                         ///< '0'..'9'
+    bool UseUnderscore = true;                     ///< '_'
     QString OwnSymbols = QStringLiteral("+-=\\/"); ///< at most 10 characters, appended to the pool as typed
-    bool FilterDuplicates = false;            ///< drop a random password already in the list
-    bool FromKey = false;                     ///< derive from Keys instead of drawing
-    bool FileOutput = false;                  ///< write the results to OutputFilePath; with FromKey: convert KeyFilePath
+    bool FilterDuplicates = false;                 ///< drop a random password already in the list
+    bool FromKey = false;                          ///< derive from Keys instead of drawing
+    bool FileOutput = false; ///< write the results to OutputFilePath; with FromKey: convert KeyFilePath
     QString KeyFilePath;
     QString OutputFilePath;
-    QString KeyText;                          ///< the single Key of a Key run without file output
+    QString KeyText; ///< the single Key of a Key run without file output
 };
 
 } // namespace parolex

@@ -7,7 +7,12 @@
 
 namespace parolex {
 
-enum class MessageIcon { None, Warning, Information };
+enum class MessageIcon
+{
+    None,
+    Warning,
+    Information
+};
 
 /// The user-interface operations a run needs. The main window provides them for the
 /// desktop program, the terminal front end for itself, tests with a recording fake.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace parolex {
+
+/// Code page 936, the code page of every text file the program reads or writes
+/// (through QStringEncoder/QStringDecoder("windows-936"); 0x80 is the euro sign).
+class Cp936
+{
+public:
+    /// @p text in code page 936; what the code page cannot hold becomes '?'.
+    static QByteArray encode(QStringView text);
+    /// Whether every character of @p text has a code in code page 936.
+    static bool canEncode(QStringView text);
+    static QString decode(QByteArrayView bytes);
+
+    /// The code a Key derivation counts for one UTF-16 unit: the byte of a single-byte
+    /// character, lead × 256 + trail read as a signed 16-bit number for a double-byte one,
+    /// and 63 ('?') for a unit the code page cannot hold (each half of a surrogate pair too).
+    static int unitCode(char16_t unit)
+    {
+        if (unit < 0x80)
+            return unit;
+        return nonAsciiCodes()[unit];
+    }
+
+private:
+    /// The codes of all 65,536 units, built once on first need: plain ASCII Keys never pay
+    /// for it.
+    static const qint16 *nonAsciiCodes();
+};
+
+} // namespace parolex

@@ -1,0 +1,78 @@
+#include "LargeBuffer.h"
+
+#include <cstdlib>
+#include <new>
+#include <utility>
+
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#endif
+
+namespace parolex {
+
+namespace {
+// Below this, the ordinary allocator does just as well.
+constexpr qsizetype mapThreshold = 4 * 1024 * 1024;
+} // namespace
+
+LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
+{
+    if (size <= 0) {
+        m_size = 0;
+        return;
+    }
+#if defined(Q_OS_LINUX)
+    if (size >= mapThreshold) {
+        void *memory =
+            ::mmap(nullptr, size_t(size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            throw std::bad_alloc();
+        // Only a hint: without large pages the buffer works the same, just slower to fill.
+        ::madvise(memory, size_t(size), MADV_HUGEPAGE);
+        m_data = static_cast<quint8 *>(memory);
+        m_mapped = true;
+        return;
+    }
+#endif
+    m_data = static_cast<quint8 *>(std::calloc(size_t(size), 1));
+    if (!m_data)
+        throw std::bad_alloc();
+}
+
+LargeBuffer::~LargeBuffer()
+{
+    release();
+}
+
+LargeBuffer::LargeBuffer(LargeBuffer &&other) noexcept
+    : m_data(std::exchange(other.m_data, nullptr)), m_size(std::exchange(other.m_size, 0)),
+      m_mapped(std::exchange(other.m_mapped, false))
+{}
+
+LargeBuffer &LargeBuffer::operator=(LargeBuffer &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_data = std::exchange(other.m_data, nullptr);
+        m_size = std::exchange(other.m_size, 0);
+        m_mapped = std::exchange(other.m_mapped, false);
+    }
+    return *this;
+}
+
+void LargeBuffer::release()
+{
+    if (!m_data)
+        return;
+#if defined(Q_OS_LINUX)
+    if (m_mapped) {
+        ::munmap(m_data, size_t(m_size));
+        m_data = nullptr;
+        return;
+    }
+#endif
+    std::free(m_data);
+    m_data = nullptr;
+}
+
+} // namespace parolex

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace parolex {
+
+/// A large zero-filled byte array whose memory the system only provides as it is first
+/// touched, in large pages where the system offers them: a run reserves room for up to
+/// 16,777,216 passwords but pays only for those it writes, and with 2 MiB pages writing
+/// 436 MB costs a few hundred page faults instead of a hundred thousand.
+class LargeBuffer
+{
+public:
+    LargeBuffer() = default;
+    /// Throws std::bad_alloc when the memory cannot be reserved.
+    explicit LargeBuffer(qsizetype size);
+    ~LargeBuffer();
+    LargeBuffer(LargeBuffer &&other) noexcept;
+    LargeBuffer &operator=(LargeBuffer &&other) noexcept;
+    LargeBuffer(const LargeBuffer &) = delete;
+    LargeBuffer &operator=(const LargeBuffer &) = delete;
+
+    quint8 *data() const { return m_data; }
+    qsizetype size() const { return m_size; }
+
+private:
+    void release();
+
+    quint8 *m_data = nullptr;
+    qsizetype m_size = 0;
+    bool m_mapped = false;
+};
+
+} // namespace parolex

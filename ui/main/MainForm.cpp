@@ -43,6 +43,7 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
         box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
     }
+    fitHintLines();
     m_lengthFilter = new DigitFilter(m_ui->CoLong);
     m_countFilter = new DigitFilter(m_ui->CoNum);
     connectHandlers();
@@ -81,6 +82,17 @@ void MainForm::load()
     UsePixelScale(this);
 
     m_blink = new CaptionBlink(m_ui->Check1);
+}
+
+void MainForm::fitHintLines()
+{
+    // The hint above the result list takes two lines in a box 25 pixels high, made for fonts
+    // with 12-pixel lines; the Chinese fonts here space their lines 17 pixels apart, which
+    // would cut the second line in half.
+    QLabel *hint = m_ui->Label4;
+    hint->setTextFormat(Qt::RichText);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setText(QStringLiteral("<div style=\"-qt-line-height-type:fixed; line-height:12px\">%1</div>").arg(hint->text().toHtmlEscaped()));
 }
 
 void MainForm::fillLists()

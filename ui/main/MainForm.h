@@ -60,6 +60,7 @@ private:
     void load();
     void connectHandlers();
     void fillLists();
+    void fitHintLines();
 
     void startRun();
     void check1Click(bool ticked);

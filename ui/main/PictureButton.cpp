@@ -8,7 +8,7 @@ namespace parolex {
 namespace {
 
 const QColor faceGrey(224, 224, 224);
-constexpr int iconTop = 3;
+constexpr int iconTop = 1;
 constexpr int captionBottomMargin = 3;
 
 } // namespace

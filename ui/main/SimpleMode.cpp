@@ -21,7 +21,7 @@ void SimpleMode::switchOn()
 {
     for (QWidget *hidden : foldedAway())
         hidden->hide();
-    move(-1);
+    move(+1);
     setHeightTwips(m_heightTwips - heightChangeTwips);
     ApplySkin(&m_window);
 }
@@ -30,7 +30,7 @@ void SimpleMode::switchOff()
 {
     for (QWidget *shown : foldedAway())
         shown->show();
-    move(+1);
+    move(-1);
     setHeightTwips(m_heightTwips + heightChangeTwips);
     ApplySkin(&m_window);
 }

@@ -9,7 +9,11 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFontInfo>
 #include <QPixmap>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <algorithm>
 
 namespace parolex {
 namespace {
@@ -23,10 +27,23 @@ void setBase(QWidget *textBox)
     textBox->setPalette(palette);
 }
 
+// Lines one em apart, as the 9 pt fonts of the design set them. The Chinese fonts of most
+// systems today ask for half as much height again, which would push the last lines of the
+// service description out of its box.
+void useEmLinePitch(QTextEdit *box)
+{
+    box->document()->setDocumentMargin(2);
+    QTextBlockFormat lines;
+    lines.setLineHeight(QFontInfo(box->font()).pixelSize(), QTextBlockFormat::FixedHeight);
+    QTextCursor all(box->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(lines);
+}
+
 QCursor linkCursor()
 {
     // The hot spot is the tip of the pointing finger in the picture.
-    return QCursor(QPixmap(picturePath(u"dialogs/link-cursor")), 0, 0);
+    return QCursor(QPixmap(picturePath(u"dialogs/link-cursor")), 10, 2);
 }
 
 } // namespace
@@ -36,9 +53,13 @@ Customize::Customize(Forms &forms)
       m_ui(std::make_unique<Ui::Customize>())
 {
     m_ui->setupUi(this);
-    // The design format keeps only LF; these texts have always ended their lines in CR LF.
-    for (QLabel *label : {m_ui->Label2, m_ui->Label3, m_ui->Label4})
+    for (QLabel *label : {m_ui->Label2, m_ui->Label3, m_ui->Label4}) {
+        // The design format keeps only LF; these texts have always ended their lines in CR LF.
         label->setText(label->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+        // A font with taller lines than the design's would cut off the last line; the labels
+        // are transparent, so growing downwards hides nothing.
+        label->resize(label->width(), std::max(label->height(), label->sizeHint().height()));
+    }
     // The design format holds whole points only.
     QFont headingFont = m_ui->Label1->font();
     headingFont.setPointSizeF(26.25);
@@ -47,6 +68,8 @@ Customize::Customize(Forms &forms)
     m_ui->Label6->setText(product::webAddress());
     m_ui->Label7->setText(product::mailAddress());
     m_ui->Text2->setPlainText(QStringLiteral("QQ:%1\r\n").arg(product::qqNumber()));
+    useEmLinePitch(m_ui->Text1);
+    useEmLinePitch(m_ui->Text2);
     m_ui->Label6->setCursor(linkCursor());
     m_ui->Label7->setCursor(linkCursor());
 

@@ -9,10 +9,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace parolex;
 using namespace Qt::StringLiterals;
@@ -78,12 +78,11 @@ private Q_SLOTS:
         QCOMPARE(about->windowTitle(), u"Morvik Parolex"_s);
         // Every number carries the blank of the program's number-to-text conversion.
         QCOMPARE(control<QLabel>(about, "Ver")->text(), u" 2. 8. 2641"_s);
-        QCOMPARE(control<QPlainTextEdit>(about, "Text3")->toPlainText(),
+        QCOMPARE(control<QTextEdit>(about, "Text3")->toPlainText(),
                  u"MSN:tesmo@morvik-parolex.example\nQQ:10001\n欢迎来我的主页和我一起交流经验！\n"_s);
         QCOMPARE(control<QLabel>(about, "A3")->text(), product::mailAddress());
         QCOMPARE(control<QLabel>(about, "Label1")->text(), product::webAddress());
-        QCOMPARE(control<QPlainTextEdit>(about, "Text3")->palette().color(QPalette::Base),
-                 QColor(207, 207, 207));
+        QCOMPARE(control<QTextEdit>(about, "Text3")->palette().color(QPalette::Base), QColor(207, 207, 207));
     }
 
     void customizeShowsTheServiceDescriptionLineByLine()
@@ -104,13 +103,13 @@ private Q_SLOTS:
             u"义非凡。"_s,
         };
         // The text box turns each CR LF into one line break.
-        QCOMPARE(control<QPlainTextEdit>(customize, "Text1")->toPlainText(), lines.join(u'\n') + u'\n');
+        QCOMPARE(control<QTextEdit>(customize, "Text1")->toPlainText(), lines.join(u'\n') + u'\n');
         QCOMPARE(control<QLabel>(customize, "Label2")->text(),
                  u"\r\n访问Tesmo的网站查询 软件定制成功案例 等更多信息....\r\n"_s);
         QCOMPARE(control<QLabel>(customize, "Label3")->text(),
                  u"\r\n请将您的问题、意见与定制要求寄给我：\r\n"_s);
         QCOMPARE(control<QLabel>(customize, "Label4")->text(), u"您亦可以在QQ上给我留言：\r\n"_s);
-        QCOMPARE(control<QPlainTextEdit>(customize, "Text2")->toPlainText(), u"QQ:10001\n"_s);
+        QCOMPARE(control<QTextEdit>(customize, "Text2")->toPlainText(), u"QQ:10001\n"_s);
         QCOMPARE(control<QLabel>(customize, "Label6")->text(), product::webAddress());
         QCOMPARE(control<QLabel>(customize, "Label7")->text(), product::mailAddress());
     }
@@ -194,6 +193,13 @@ private Q_SLOTS:
         QWidget *dialog = inAbout ? static_cast<QWidget *>(load<FAbout>(forms)) : load<Customize>(forms);
         auto *link = dialog->findChild<ClickableLabel *>(label);
         QVERIFY(link);
+        // This product's addresses are longer than the design's: none may be cut off.
+        QVERIFY(link->sizeHint().width() <= link->width());
+        QVERIFY(link->geometry().right() < dialog->width() - 19);
+        // Only the service dialog's links carry a pointer of their own.
+        QCOMPARE(link->testAttribute(Qt::WA_SetCursor), !inAbout);
+        if (!inAbout)
+            QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
 
         QList<BrowserCommand> started;
         SetBrowserStarter([&](const BrowserCommand &command) {

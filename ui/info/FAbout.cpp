@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "LinkLauncher.h"
+#include "NumberText.h"
 #include "ProductInfo.h"
 #include "Skin.h"
 #include "ui_FAbout.h"
@@ -13,10 +14,11 @@ namespace {
 
 const QColor textBoxGrey(207, 207, 207);
 
-// A number turned into display text carries a blank where a minus sign would go.
-QString displayNumber(int number)
+// Every number with the leading blank of a number shown to the user: " 2. 8. 2641".
+QString versionText(int major, int minor, int revision)
 {
-    return (number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(number);
+    return displayNumberText(major) + QLatin1Char('.') + displayNumberText(minor) + QLatin1Char('.') +
+           displayNumberText(revision);
 }
 
 } // namespace
@@ -47,12 +49,6 @@ FAbout::FAbout(Forms &forms)
 }
 
 FAbout::~FAbout() = default;
-
-QString FAbout::versionText(int major, int minor, int revision)
-{
-    return displayNumber(major) + QLatin1Char('.') + displayNumber(minor) + QLatin1Char('.') +
-           displayNumber(revision);
-}
 
 void FAbout::titleHelpClicked()
 {

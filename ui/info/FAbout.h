@@ -21,9 +21,6 @@ public:
     explicit FAbout(Forms &forms);
     ~FAbout() override;
 
-    /// The version as the program has always shown it: every number with a leading blank.
-    static QString versionText(int major, int minor, int revision);
-
 protected:
     void titleHelpClicked() override;
     void closeEvent(QCloseEvent *event) override;

@@ -103,18 +103,18 @@ RunStep runReported(RunContext &run)
 
 } // namespace
 
-void RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random, TextFileLayer &files)
+RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random, TextFileLayer &files)
 {
     const CountReading reading = readCount(options.CountText);
     if (!countAccepted(reading, ui))
-        return;
+        return {reading.verdict == CountVerdict::Zero ? RunOutcome::Kind::Silent : RunOutcome::Kind::Rejected};
 
     // Converting a Key file into itself would empty it before its first line is read.
     if (options.FromKey && options.FileOutput &&
         files.sameFile(options.KeyFilePath, options.OutputFilePath)) {
         ui.showMessage(texts::sameKeyAndOutputFile(), texts::doneTitle(), MessageIcon::Information);
         ui.closeProgress();
-        return;
+        return {RunOutcome::Kind::Rejected};
     }
 
     RunContext run{options, ui, random, files, reading.count, nullptr, nullptr};
@@ -124,8 +124,16 @@ void RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &ra
     } catch (const std::bad_alloc &) {
         step = RunStep::failed(failure::OutOfMemory);
     }
-    if (step.kind == RunStep::Kind::Failed)
+    switch (step.kind) {
+    case RunStep::Kind::Failed:
         ReportRunError(step.failure, ui, {run.output.get(), run.keys.get()});
+        return {RunOutcome::Kind::Failed, step.failure};
+    case RunStep::Kind::Ended:
+        return {RunOutcome::Kind::Rejected};
+    case RunStep::Kind::Proceed:
+        break;
+    }
+    return {};
 }
 
 } // namespace parolex

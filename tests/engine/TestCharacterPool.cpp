@@ -36,11 +36,13 @@ void TestCharacterPool::buildsThePool_data()
     QTest::newRow("all four classes and the design symbols give 68 entries in code order")
         << true << true << true << true << u"+-=\\/"_s << digits + upper + u"_"_s + lower + u"+-=\\/"_s;
     QTest::newRow("underscore alone is one entry") << false << false << false << true << QString() << u"_"_s;
-    QTest::newRow("underscore with a and b gives three") << false << false << false << true << u"ab"_s << u"_ab"_s;
+    QTest::newRow("underscore with a and b gives three")
+        << false << false << false << true << u"ab"_s << u"_ab"_s;
     QTest::newRow("digits alone give ten") << false << false << true << false << QString() << digits;
-    QTest::newRow("letters with aaa hold a four times") << true << false << false << false << u"aaa"_s
-                                                        << lower + u"aaa"_s;
-    QTest::newRow("capitals do not depend on letters") << false << true << false << false << QString() << upper;
+    QTest::newRow("letters with aaa hold a four times")
+        << true << false << false << false << u"aaa"_s << lower + u"aaa"_s;
+    QTest::newRow("capitals do not depend on letters")
+        << false << true << false << false << QString() << upper;
     QTest::newRow("blanks, repeats and Chinese symbols are entries as typed")
         << false << false << true << false << u" 中1 😀"_s << digits + u" 中1 😀"_s;
 }

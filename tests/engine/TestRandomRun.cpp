@@ -76,8 +76,9 @@ void TestRandomRun::callsComeInTheOrderOfTheRun()
     MemoryTextFileLayer files;
     RunGeneration(options, ui, random, files);
 
-    QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"clear"_s, u"append|0|3"_s, u"label"_s, u"select|56"_s,
-                                    u"clipboard|56"_s, u"closeProgress"_s, written, u"enable"_s}));
+    QCOMPARE(ui.calls,
+             (QStringList{u"showProgress"_s, u"clear"_s, u"append|0|3"_s, u"label"_s, u"select|56"_s,
+                          u"clipboard|56"_s, u"closeProgress"_s, written, u"enable"_s}));
     QCOMPARE(ui.resultTexts(), (QStringList{u"12"_s, u"34"_s, u"56"_s}));
     QCOMPARE(ui.selectedRow, 2);
     QCOMPARE(fileLines(files),
@@ -97,9 +98,10 @@ void TestRandomRun::anEventPassDeliversWhatCameBefore()
     MemoryTextFileLayer files;
     RunGeneration(randomRun(u"4"_s, u"1"_s), ui, random, files);
 
-    QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"clear"_s, u"events"_s, u"append|0|2"_s, u"label"_s,
-                                    u"events"_s, u"append|2|1"_s, u"label"_s, u"events"_s, u"append|3|1"_s,
-                                    u"label"_s, u"select|4"_s, u"clipboard|4"_s, u"closeProgress"_s, u"enable"_s}));
+    QCOMPARE(ui.calls,
+             (QStringList{u"showProgress"_s, u"clear"_s, u"events"_s, u"append|0|2"_s, u"label"_s,
+                          u"events"_s, u"append|2|1"_s, u"label"_s, u"events"_s, u"append|3|1"_s, u"label"_s,
+                          u"select|4"_s, u"clipboard|4"_s, u"closeProgress"_s, u"enable"_s}));
     QCOMPARE(ui.eventPassQuestions, 4);
 }
 
@@ -110,8 +112,8 @@ void TestRandomRun::progressTextsOnEveryThousandth_data()
 
     QTest::newRow("below 1000 the text never changes") << u"999"_s << QStringList();
     QTest::newRow("1000 of 1500") << u" 1500"_s << QStringList{u"text| 66.6666666666667%"_s};
-    QTest::newRow("a run of 2000 shows 50% and then 100%") << u"2000"_s
-                                                            << QStringList{u"text| 50%"_s, u"text| 100%"_s};
+    QTest::newRow("a run of 2000 shows 50% and then 100%")
+        << u"2000"_s << QStringList{u"text| 50%"_s, u"text| 100%"_s};
 }
 
 void TestRandomRun::progressTextsOnEveryThousandth()
@@ -145,8 +147,8 @@ void TestRandomRun::repeatFilterKeepsFirstOccurrencesOnly_data()
     QTest::newRow("the text changes only on a kept counter that is a multiple of 1000")
         << true << thousandth << QStringList{u"_"_s, u"a"_s} << QStringList{u"text| 20%"_s};
     QTest::newRow("without the filter repeats stay")
-        << false << bytes({0, 1, 2}) << QStringList() << QStringList{u"text| 20%"_s, u"text| 40%"_s, u"text| 60%"_s,
-                                                                       u"text| 80%"_s, u"text| 100%"_s};
+        << false << bytes({0, 1, 2}) << QStringList()
+        << QStringList{u"text| 20%"_s, u"text| 40%"_s, u"text| 60%"_s, u"text| 80%"_s, u"text| 100%"_s};
 }
 
 void TestRandomRun::repeatFilterKeepsFirstOccurrencesOnly()
@@ -219,7 +221,9 @@ void TestRandomRun::filterMatchesAReferenceAcrossBatches()
     FakeRunUi ui;
     ScriptedRandomSource random;
     std::mt19937 engine(12345);
-    random.generator = [&engine] { return quint8(engine()); };
+    random.generator = [&engine] {
+        return quint8(engine());
+    };
     MemoryTextFileLayer files;
     RunGeneration(options, ui, random, files);
 

@@ -16,11 +16,13 @@ const QString tooLarge = u"message|None||您设置的密码生成数太大，一
 const QString invalidCount = u"message|None||您设置的密码生成数不正确。"_s;
 const QString badLength = u"message|Warning|提示信息|密码位数太长或太短，无法生成有效的密码。"_s;
 const QString tooManySymbols = u"message|Warning|提示信息|自选符号最多为10个，请重新设置。"_s;
-const QString unwritableSymbols = u"message|Warning|提示信息|自选字符中含有无法写入文本文件的字符，请重新设置。"_s;
+const QString unwritableSymbols =
+    u"message|Warning|提示信息|自选字符中含有无法写入文本文件的字符，请重新设置。"_s;
 const QString smallPool =
     u"message|Warning|提示信息|您选择了两个或者两个以下可以生成密码的字符，这样的密码过于简单或无法生成，请重新设置。"_s;
-const QString error13 = u"message|Information||程序出现内部错误。错误号为 13。请稍后重试，如果还不能解决问题，"
-                        u"请您将此错误告诉我，不胜感激！我的联系方式请见“关于软件”"_s;
+const QString error13 =
+    u"message|Information||程序出现内部错误。错误号为 13。请稍后重试，如果还不能解决问题，"
+    u"请您将此错误告诉我，不胜感激！我的联系方式请见“关于软件”"_s;
 
 /// Options from a compact description: classes as letters (l letters, u upper case,
 /// d digits, _ underscore), k for a Key run, f for file output.
@@ -68,25 +70,28 @@ void TestRunChecks::rejectsInOrder_data()
     QTest::newRow("a count above the limit names the limit with a blank")
         << options(u"16777217"_s, u"8"_s, all, design) << QStringList{tooLarge, u"closeProgress"_s};
     QTest::newRow("the count is checked before anything else")
-        << options(u"99999999"_s, u"x"_s, QString(), QString(20, u'+')) << QStringList{tooLarge, u"closeProgress"_s};
-    QTest::newRow("a negative count") << options(u"-1"_s, u"8"_s, all, design)
-                                      << QStringList{invalidCount, u"closeProgress"_s};
-    QTest::newRow("a count rounded down below zero") << options(u"-0.5"_s, u"8"_s, all, design)
-                                                     << QStringList{invalidCount, u"closeProgress"_s};
-    QTest::newRow("a count that is no number") << options(u"ten"_s, u"8"_s, all, design)
-                                               << QStringList{invalidCount, u"closeProgress"_s};
+        << options(u"99999999"_s, u"x"_s, QString(), QString(20, u'+'))
+        << QStringList{tooLarge, u"closeProgress"_s};
+    QTest::newRow("a negative count")
+        << options(u"-1"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
+    QTest::newRow("a count rounded down below zero")
+        << options(u"-0.5"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
+    QTest::newRow("a count that is no number")
+        << options(u"ten"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
     QTest::newRow("an empty count") << options(QString(), u"8"_s, all, design)
                                     << QStringList{invalidCount, u"closeProgress"_s};
-    QTest::newRow("a count of 0 ends silently") << options(u"0"_s, u"8"_s, all, design)
-                                                << QStringList{u"closeProgress"_s};
-    QTest::newRow("a count of 0.5 rounds down to 0") << options(u"0.5"_s, u"8"_s, all, design)
-                                                     << QStringList{u"closeProgress"_s};
+    QTest::newRow("a count of 0 ends silently")
+        << options(u"0"_s, u"8"_s, all, design) << QStringList{u"closeProgress"_s};
+    QTest::newRow("a count of 0.5 rounds down to 0")
+        << options(u"0.5"_s, u"8"_s, all, design) << QStringList{u"closeProgress"_s};
     QTest::newRow("the limit itself passes the count check")
-        << options(u"16777216"_s, u"0"_s, all, design) << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
+        << options(u"16777216"_s, u"0"_s, all, design)
+        << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
     QTest::newRow("a length of 27") << options(u"10"_s, u"27"_s, all, design)
                                     << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
     QTest::newRow("a length that is no number is failure 13")
-        << options(u"10"_s, u"eight"_s, all, design) << QStringList{u"showProgress"_s, error13, u"closeProgress"_s};
+        << options(u"10"_s, u"eight"_s, all, design)
+        << QStringList{u"showProgress"_s, error13, u"closeProgress"_s};
     QTest::newRow("eleven own symbols") << options(u"10"_s, u"8"_s, all, u"+-=\\/+-=\\/+"_s)
                                         << QStringList{u"showProgress"_s, tooManySymbols, u"closeProgress"_s};
     QTest::newRow("symbols the file cannot hold, with file output")
@@ -120,17 +125,16 @@ void TestRunChecks::acceptsAtTheLimits_data()
     QTest::addColumn<QStringList>("list");
 
     // Script byte k picks pool entry k of the 68-entry design pool: 0 is '0', 10 is 'A'.
-    QTest::newRow("a list entry with its leading blank") << options(u" 3"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s)
-                                                         << QStringList{u"0"_s, u"A"_s, u"0"_s};
-    QTest::newRow("a count of 2.9 makes 2") << options(u"2.9"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s)
-                                            << QStringList{u"0"_s, u"A"_s};
-    QTest::newRow("a length of 26")
-        << options(u"1"_s, u"26"_s, u"lud_"_s, u"+-=\\/"_s)
-        << QStringList{u"0A0A0A0A0A0A0A0A0A0A0A0A0A"_s};
+    QTest::newRow("a list entry with its leading blank")
+        << options(u" 3"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s) << QStringList{u"0"_s, u"A"_s, u"0"_s};
+    QTest::newRow("a count of 2.9 makes 2")
+        << options(u"2.9"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s) << QStringList{u"0"_s, u"A"_s};
+    QTest::newRow("a length of 26") << options(u"1"_s, u"26"_s, u"lud_"_s, u"+-=\\/"_s)
+                                    << QStringList{u"0A0A0A0A0A0A0A0A0A0A0A0A0A"_s};
     QTest::newRow("ten own symbols") << options(u"1"_s, u"2"_s, u"lud_"_s, u"+-=\\/+-=\\/"_s)
                                      << QStringList{u"0A"_s};
-    QTest::newRow("underscore with a and b makes a pool of 3") << options(u"2"_s, u"1"_s, u"_"_s, u"ab"_s)
-                                                                << QStringList{u"_"_s, u"a"_s};
+    QTest::newRow("underscore with a and b makes a pool of 3")
+        << options(u"2"_s, u"1"_s, u"_"_s, u"ab"_s) << QStringList{u"_"_s, u"a"_s};
     QTest::newRow("symbols the file cannot hold are fine without file output")
         << options(u"1"_s, u"2"_s, QString(), u"😀xy"_s) << QStringList{u"😀x"_s};
     QTest::newRow("a Key run ignores length, symbols and pool")
@@ -167,7 +171,8 @@ void TestRunChecks::aRejectedRandomRunLeavesTheHeaderAndTheListAsTheCheckSays()
     poolRejected.insertResultAtTop(u"earlier"_s);
     RunGeneration(options(u" 2000"_s, u"8"_s, u"_f"_s, QString()), poolRejected, random, files);
     QVERIFY(poolRejected.resultTexts().isEmpty());
-    QCOMPARE(files.content(u"out.txt"_s), Cp936::encode(u"以下密码由Morvik Parolex生成。共 2000个8位密码。\r\n"_s));
+    QCOMPARE(files.content(u"out.txt"_s),
+             Cp936::encode(u"以下密码由Morvik Parolex生成。共 2000个8位密码。\r\n"_s));
     QCOMPARE(files.openCount(), 0);
 }
 

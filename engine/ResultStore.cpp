@@ -88,8 +88,10 @@ qsizetype ResultStore::indexOf(QStringView password) const
             if (!indices.isEmpty()) {
                 const int width = segment.block->width();
                 const quint8 *rows = segment.block->row(segment.first);
+                const auto firstIndex = quint8(indices[0]);
                 for (qsizetype i = 0; i < segment.count; ++i) {
-                    if (std::memcmp(rows + i * width, indices.constData(), size_t(width)) == 0)
+                    const quint8 *row = rows + i * width;
+                    if (row[0] == firstIndex && std::memcmp(row, indices.constData(), size_t(width)) == 0)
                         return top + i;
                 }
             }

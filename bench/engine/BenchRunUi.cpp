@@ -1,0 +1,33 @@
+#include "BenchRunUi.h"
+
+namespace parolex::bench {
+
+BenchRunUi::BenchRunUi()
+{
+    m_sinceEvents.start();
+}
+
+void BenchRunUi::showMessage(const QString &text, const QString &, MessageIcon)
+{
+    m_messages << text;
+}
+
+void BenchRunUi::appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count)
+{
+    m_results.append(block, first, count);
+    ++m_deliveries;
+}
+
+void BenchRunUi::processPendingEvents()
+{
+    m_longestGapMs = qMax(m_longestGapMs, m_sinceEvents.elapsed());
+    m_sinceEvents.restart();
+}
+
+void BenchRunUi::restartGapClock()
+{
+    m_longestGapMs = 0;
+    m_sinceEvents.restart();
+}
+
+} // namespace parolex::bench

@@ -92,7 +92,8 @@ void MainForm::fitHintLines()
     QLabel *hint = m_ui->Label4;
     hint->setTextFormat(Qt::RichText);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setText(QStringLiteral("<div style=\"-qt-line-height-type:fixed; line-height:12px\">%1</div>").arg(hint->text().toHtmlEscaped()));
+    hint->setText(QStringLiteral("<div style=\"-qt-line-height-type:fixed; line-height:12px\">%1</div>")
+                      .arg(hint->text().toHtmlEscaped()));
 }
 
 void MainForm::fillLists()

@@ -1,0 +1,222 @@
+#include "Fonts.h"
+#include "MainFormFixture.h"
+#include "MessageBox.h"
+#include "Waiting.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QStringEncoder>
+#include <QTimer>
+
+using namespace parolex;
+
+namespace {
+
+// The pool of all four classes and the design's own symbols, in pool order: with script
+// bytes below the rejection limit, byte k draws entry k.
+const QString pool = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz+-=\\/");
+
+QByteArray countingScript(int entries)
+{
+    QByteArray script;
+    for (int i = 0; i < entries; ++i)
+        script.append(char(i));
+    return script;
+}
+
+QStringList listTexts(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+void setText(MainFormFixture &f, const char *name, const QString &text)
+{
+    if (auto *box = f.main->findChild<QComboBox *>(QLatin1String(name)))
+        box->setEditText(text);
+    else
+        f.control<QLineEdit>(name)->setText(text);
+}
+
+void start(MainFormFixture &f)
+{
+    f.click("CmdStart");
+}
+
+} // namespace
+
+/// Runs started from the real main window, with a scripted random source and files in memory.
+class TestMainRuns : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        installFonts();
+        MessageBox::setRecording(true);
+    }
+
+    void init()
+    {
+        MessageBox::takeRecorded();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before the run"));
+    }
+
+    void randomRunFillsListSelectionClipboardAndFile()
+    {
+        MainFormFixture f;
+        f.random.script = countingScript(24);
+        setText(f, "CoNum", QStringLiteral(" 3"));
+        f.click("ChMui");
+        setText(f, "TOutput", QStringLiteral("out.txt"));
+        start(f);
+
+        const auto *list = f.control<QComboBox>("CoCode");
+        const QStringList passwords{QStringLiteral("01234567"), QStringLiteral("89ABCDEF"),
+                                    QStringLiteral("GHIJKLMN")};
+        QCOMPARE(listTexts(list), passwords);
+        QCOMPARE(list->currentText(), passwords.last());
+        QVERIFY(list->isEnabled());
+        QCOMPARE(QGuiApplication::clipboard()->text(), passwords.last());
+        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(f.main->isEnabled());
+        QVERIFY(!f.main->isRunning());
+
+        QStringEncoder cp936("windows-936");
+        const QByteArray file =
+            cp936(QStringLiteral("以下密码由Morvik Parolex生成。共 3个8位密码。\r\n"
+                                 "01234567\r\n89ABCDEF\r\nGHIJKLMN\r\n"
+                                 "由衷的感谢您使用Morvik Parolex,Tesmo 和 Morvik 的所有软件。\r\n"
+                                 "http://www.morvik-parolex.example/\r\n"
+                                 "E-mail:tesmo@morvik-parolex.example  QQ:10001\r\n"));
+        QCOMPARE(f.files.content(QStringLiteral("out.txt")), file);
+        QCOMPARE(MessageBox::takeRecorded(),
+                 (QList<MessageBox::Shown>{{QStringLiteral("密码已经被写入out.txt中。"), QStringLiteral(":)"),
+                                            MessageIcon::Information}}));
+    }
+
+    void singleKeyRunPutsItsPasswordOnTop()
+    {
+        MainFormFixture f;
+        start(f);
+        QCOMPARE(f.control<QComboBox>("CoCode")->count(), 10);
+        f.click("OptT");
+        setText(f, "Text1", QStringLiteral("abc"));
+        start(f);
+
+        const auto *list = f.control<QComboBox>("CoCode");
+        QCOMPARE(listTexts(list), QStringList{QStringLiteral("3002872312")});
+        QCOMPARE(list->currentText(), QStringLiteral("3002872312"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3002872312"));
+        QVERIFY(f.main->isEnabled());
+        QVERIFY(MessageBox::takeRecorded().isEmpty());
+    }
+
+    void keyFileRunAddsOnTopInReverseOrderAndSelectsNothing()
+    {
+        MainFormFixture f;
+        f.files.setContent(QStringLiteral("keys.txt"), QByteArrayLiteral("abc\r\n\r\n"));
+        f.click("OptT");
+        f.click("ChMui");
+        setText(f, "Tinput", QStringLiteral("keys.txt"));
+        setText(f, "TOutput", QStringLiteral("out.txt"));
+        start(f);
+
+        const auto *list = f.control<QComboBox>("CoCode");
+        QCOMPARE(listTexts(list), (QStringList{QStringLiteral("0"), QStringLiteral("3002872312")}));
+        QCOMPARE(list->currentIndex(), -1);
+        QVERIFY(list->isEnabled());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before the run"));
+        QVERIFY(f.files.content(QStringLiteral("out.txt")).contains("3002872312\r\n0\r\n"));
+        QCOMPARE(MessageBox::takeRecorded(),
+                 (QList<MessageBox::Shown>{{QStringLiteral("密码已经被写入out.txt中。"), QStringLiteral(":)"),
+                                            MessageIcon::Information}}));
+        QVERIFY(f.main->isEnabled());
+    }
+
+    void rejectedRunLeavesTheWindowUsable()
+    {
+        MainFormFixture f;
+        setText(f, "CoLong", QStringLiteral("27"));
+        start(f);
+        QCOMPARE(MessageBox::takeRecorded(),
+                 (QList<MessageBox::Shown>{{QStringLiteral("密码位数太长或太短，无法生成有效的密码。"),
+                                            QStringLiteral("提示信息"), MessageIcon::Warning}}));
+        QVERIFY(f.main->isEnabled());
+        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(!f.control<QComboBox>("CoCode")->isEnabled());
+    }
+
+    void secondRunIsHeldOffWhileTheFirstGoesOn()
+    {
+        MainFormFixture f;
+        f.random.script = countingScript(68);
+        setText(f, "CoNum", QStringLiteral("1000000"));
+
+        bool closedDuringRun = false;
+        bool reloaded = false;
+        // Runs at the first event pass of the run: the user closes the progress window, which
+        // enables the main window, and presses start again.
+        QTimer::singleShot(0, f.main, [&] {
+            QVERIFY(f.main->isRunning());
+            QVERIFY(f.forms->isProgressLoaded());
+            QVERIFY(!f.main->isEnabled());
+            QTest::mouseClick(
+                f.forms->loadedProgress()->findChild<QWidget *>(QStringLiteral("imgTitleClose")),
+                Qt::LeftButton);
+            QVERIFY(!f.forms->isProgressLoaded());
+            QVERIFY(f.main->isEnabled());
+            start(f);
+            closedDuringRun = true;
+            QTimer::singleShot(0, f.main, [&] {
+                // The run's next progress step has loaded the window again.
+                reloaded = f.main->isRunning() && f.forms->isProgressLoaded() && !f.main->isEnabled();
+            });
+        });
+        start(f);
+
+        QVERIFY(closedDuringRun);
+        QVERIFY(reloaded);
+        QCOMPARE(f.control<QComboBox>("CoCode")->count(), 1000000);
+        QVERIFY(!f.main->isRunning());
+        QVERIFY(f.main->isEnabled());
+        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(MessageBox::takeRecorded().isEmpty());
+    }
+
+    void millionPasswordsReachListSelectionAndClipboard()
+    {
+        MainFormFixture f;
+        f.random.script = countingScript(68);
+        setText(f, "CoNum", QStringLiteral("1000000"));
+        start(f);
+
+        const auto *list = f.control<QComboBox>("CoCode");
+        const int count = 1000000;
+        QCOMPARE(list->count(), count);
+        // Password i is made of drawn characters 8i to 8i + 7.
+        const auto expected = [](int row) {
+            QString password;
+            for (qint64 k = qint64(row) * 8; k < qint64(row) * 8 + 8; ++k)
+                password += pool.at(k % 68);
+            return password;
+        };
+        for (int row : {0, 1, 16, 499999, 999998, count - 1})
+            QCOMPARE(list->itemText(row), expected(row));
+        QCOMPARE(list->itemText(list->currentIndex()), expected(count - 1));
+        QCOMPARE(list->currentText(), expected(count - 1));
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected(count - 1));
+        QVERIFY(list->isEnabled());
+        QVERIFY(f.main->isEnabled());
+        QVERIFY(MessageBox::takeRecorded().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainRuns)
+#include "TestMainRuns.moc"

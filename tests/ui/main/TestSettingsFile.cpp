@@ -1,0 +1,109 @@
+#include "Fonts.h"
+#include "MainFormFixture.h"
+#include "MessageBox.h"
+#include "SettingsFile.h"
+
+#include <QAbstractButton>
+
+using namespace parolex;
+
+/// setup.ini: read while the main window loads, empty while it runs, written when it closes.
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        installFonts();
+        MessageBox::setRecording(true);
+    }
+
+    void bytesAcrossOneRun_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("simpleModeClicks");
+        QTest::addColumn<bool>("deleteWhileRunning");
+        QTest::addColumn<bool>("opensSimple");
+        QTest::addColumn<QByteArray>("after");
+
+        const QByteArray missing;
+        const QByteArray trueLine = QByteArrayLiteral("#TRUE#\r\n");
+        const QByteArray falseLine = QByteArrayLiteral("#FALSE#\r\n");
+        QTest::newRow("first start without a file opens normal and writes #FALSE#")
+            << missing << 0 << false << false << falseLine;
+        QTest::newRow("#TRUE# opens simple and an untouched box writes it back")
+            << trueLine << 0 << false << true << trueLine;
+        QTest::newRow("switching simple mode on writes #TRUE#")
+            << falseLine << 1 << false << false << trueLine;
+        QTest::newRow("switching on and off again writes #FALSE#")
+            << falseLine << 2 << false << false << falseLine;
+        QTest::newRow("#TRUE# followed by a comma and more opens simple")
+            << QByteArrayLiteral("#TRUE#,anything else\r\nmore") << 0 << false << true << trueLine;
+        QTest::newRow("blanks around the value are ignored")
+            << QByteArrayLiteral("  #TRUE#  \r\n") << 0 << false << true << trueLine;
+        QTest::newRow("text that is not a truth value opens normal")
+            << QByteArrayLiteral("TRUE\r\n") << 0 << false << false << falseLine;
+        QTest::newRow("an empty file opens normal") << QByteArray("") << 0 << false << false << falseLine;
+        QTest::newRow("a file deleted while the program runs is written again")
+            << trueLine << 0 << true << true << trueLine;
+    }
+
+    void bytesAcrossOneRun()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, simpleModeClicks);
+        QFETCH(bool, deleteWhileRunning);
+        QFETCH(bool, opensSimple);
+        QFETCH(QByteArray, after);
+
+        MainFormFixture f(before);
+        QCOMPARE(f.main->simpleMode(), opensSimple);
+        QVERIFY(QFile::exists(f.settingsPath()));
+        QCOMPARE(f.settingsBytes(), QByteArray());
+        for (int i = 0; i < simpleModeClicks; ++i)
+            f.click("Check1");
+        if (deleteWhileRunning)
+            QVERIFY(QFile::remove(f.settingsPath()));
+
+        f.main->close();
+        QCOMPARE(f.settingsBytes(), after);
+    }
+
+    void unwritableProgramFolderKeepsTheSettingInTheUsersFolder()
+    {
+        // Not even root may create files in /proc.
+        QTemporaryDir config;
+        const QString userFile = QDir(config.path()).filePath(QStringLiteral("setup.ini"));
+        {
+            SettingsFile settings(QStringLiteral("/proc"), config.path());
+            QCOMPARE(settings.path(), userFile);
+            QVERIFY(!settings.read());
+            QVERIFY(QFile::exists(userFile));
+            settings.write(true);
+        }
+        QFile file(userFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArrayLiteral("#TRUE#\r\n"));
+        file.close();
+
+        SettingsFile again(QStringLiteral("/proc"), config.path());
+        QVERIFY(again.read());
+        QCOMPARE(QFileInfo(userFile).size(), 0);
+    }
+
+    void configFolderIsCreatedWhenMissing()
+    {
+        QTemporaryDir base;
+        const QString config = QDir(base.path()).filePath(QStringLiteral("a/b"));
+        SettingsFile settings(QStringLiteral("/proc"), config);
+        QVERIFY(!settings.read());
+        settings.write(false);
+        QFile file(QDir(config).filePath(QStringLiteral("setup.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArrayLiteral("#FALSE#\r\n"));
+    }
+};
+
+QTEST_MAIN(TestSettingsFile)
+#include "TestSettingsFile.moc"

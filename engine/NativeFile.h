@@ -22,6 +22,10 @@ public:
     static FileOpenResult<NativeFile> createForWriting(const QString &path);
     /// Whether both paths name one existing file (same device and file number).
     static bool sameFile(const QString &first, const QString &second);
+    /// The run's failure number for @p systemError (errno, or GetLastError() on Windows)
+    /// met while reading or writing a stream the program did not open itself, such as
+    /// standard output.
+    static int failureOfSystemError(int systemError);
 
     int read(char *into, qsizetype max, qsizetype &got) override;
     /// Writes all of @p size bytes or fails.

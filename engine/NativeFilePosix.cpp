@@ -85,6 +85,11 @@ int NativeFile::openHandle(const QString &path, Purpose purpose, qintptr &handle
     return failure::None;
 }
 
+int NativeFile::failureOfSystemError(int systemError)
+{
+    return failureNumber(systemError);
+}
+
 bool NativeFile::sameFile(const QString &first, const QString &second)
 {
     if (first.isEmpty() || second.isEmpty())

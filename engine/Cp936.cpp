@@ -27,24 +27,49 @@ int codeOfUnit(char16_t unit)
     return '?';
 }
 
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Should the code page be missing from the Qt build (no ICU), ASCII still comes out right
+// and everything else as '?', rather than texts vanishing.
+QByteArray asciiOnly(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = text[i].unicode() < 0x80 ? char(text[i].unicode()) : '?';
+    return bytes;
+}
+
 } // namespace
 
 QByteArray Cp936::encode(QStringView text)
 {
     QStringEncoder encoder(codecName);
+    if (!encoder.isValid())
+        return asciiOnly(text);
     return encoder.encode(text);
 }
 
 bool Cp936::canEncode(QStringView text)
 {
     QStringEncoder encoder(codecName);
+    if (!encoder.isValid())
+        return isAscii(text);
     const QByteArray bytes = encoder.encode(text);
-    return encoder.isValid() && !encoder.hasError();
+    return !encoder.hasError();
 }
 
 QString Cp936::decode(QByteArrayView bytes)
 {
     QStringDecoder decoder(codecName);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
 }
 

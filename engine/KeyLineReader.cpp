@@ -102,6 +102,10 @@ void KeyLineReader::decodeLine(QString &line)
     }
     // Each line is decoded on its own, so a lead byte left dangling at a line's end never
     // joins the next line.
+    if (!m_decoder.isValid()) {
+        line = QString::fromLatin1(m_line);
+        return;
+    }
     m_decoder.resetState();
     line = m_decoder.decode(QByteArrayView(m_line));
 }

@@ -103,11 +103,13 @@ RunStep runReported(RunContext &run)
 
 } // namespace
 
-RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random, TextFileLayer &files)
+RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random,
+                         TextFileLayer &files)
 {
     const CountReading reading = readCount(options.CountText);
     if (!countAccepted(reading, ui))
-        return {reading.verdict == CountVerdict::Zero ? RunOutcome::Kind::Silent : RunOutcome::Kind::Rejected};
+        return {reading.verdict == CountVerdict::Zero ? RunOutcome::Kind::Silent
+                                                      : RunOutcome::Kind::Rejected};
 
     // Converting a Key file into itself would empty it before its first line is read.
     if (options.FromKey && options.FileOutput &&

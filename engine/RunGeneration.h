@@ -26,6 +26,7 @@ struct RunOutcome
 /// The whole run started by the start button: checks, pool, passwords or Key derivation,
 /// output file, ending steps. Every failure after the count checks ends in ReportRunError.
 /// Not re-entrant: callers make sure only one run is in progress.
-RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random, TextFileLayer &files);
+RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random,
+                         TextFileLayer &files);
 
 } // namespace parolex

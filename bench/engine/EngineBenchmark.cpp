@@ -51,7 +51,8 @@ bool runMaxRun(const QString &folder)
     std::printf("max_run_peak_mib=%.1f\n", peakMemoryMiB());
     std::printf("max_run_passwords=%lld\n", static_cast<long long>(ui.results().size()));
     std::printf("max_run_longest_event_gap_ms=%lld\n", static_cast<long long>(ui.longestGapMs()));
-    std::printf("max_run_file_bytes=%lld\n", static_cast<long long>(QFileInfo(options.OutputFilePath).size()));
+    std::printf("max_run_file_bytes=%lld\n",
+                static_cast<long long>(QFileInfo(options.OutputFilePath).size()));
     const bool ok = ui.results().size() > 16000000 && ui.selectedRow() >= 0 && ui.messages().size() == 1;
     if (!ok)
         std::printf("max_run_error=%s\n", qPrintable(ui.messages().join(u" | "_s)));

@@ -4,9 +4,11 @@
 #include "RunGeneration.h"
 #include "ScriptedRandomSource.h"
 
+#include <QFile>
 #include <QTest>
 #include <random>
 #include <set>
+#include <sys/resource.h>
 
 using namespace parolex;
 using namespace parolex::fakes;
@@ -65,6 +67,7 @@ private slots:
     void filterMatchesAReferenceAcrossBatches();
     void eachPasswordDrawsExactlyItsLength();
     void aFailingDiskEndsTheRunWithWhatWasWritten();
+    void aRunThatDoesNotFitInMemoryIsFailure7();
 };
 
 void TestRandomRun::callsComeInTheOrderOfTheRun()
@@ -285,6 +288,34 @@ void TestRandomRun::aFailingDiskEndsTheRunWithWhatWasWritten()
     for (qsizetype i = 1; i + 1 < lines.size(); ++i)
         QCOMPARE(ui.results.text(i - 1), lines.at(i));
     QCOMPARE(files.openCount(), 0);
+}
+
+void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()
+{
+    // Leave the process 256 MiB more address space than it uses: the 436 MB of the
+    // largest run cannot be had.
+    QFile status(u"/proc/self/statm"_s);
+    QVERIFY(status.open(QIODevice::ReadOnly));
+    const qint64 pages = status.readAll().split(' ').first().toLongLong();
+    rlimit original{};
+    QCOMPARE(getrlimit(RLIMIT_AS, &original), 0);
+    rlimit tight = original;
+    tight.rlim_cur = rlim_t(pages * 4096 + (256 << 20));
+    QCOMPARE(setrlimit(RLIMIT_AS, &tight), 0);
+
+    GenerationOptions options = randomRun(u"16777216"_s, u"26"_s);
+    FakeRunUi ui;
+    ScriptedRandomSource random;
+    MemoryTextFileLayer files;
+    RunGeneration(options, ui, random, files);
+    setrlimit(RLIMIT_AS, &original);
+
+    QCOMPARE(
+        ui.calls,
+        (QStringList{u"showProgress"_s, u"clear"_s,
+                     u"message|Information||程序出现内部错误。错误号为 7。请稍后重试，如果还不能解决问题，"
+                     u"请您将此错误告诉我，不胜感激！我的联系方式请见“关于软件”"_s,
+                     u"closeProgress"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestRandomRun)

@@ -6,6 +6,9 @@
 
 #if defined(Q_OS_LINUX)
 #include <sys/mman.h>
+#elif defined(Q_OS_WIN)
+#define NOMINMAX
+#include <windows.h>
 #endif
 
 namespace parolex {
@@ -29,6 +32,16 @@ LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
             throw std::bad_alloc();
         // Only a hint: without large pages the buffer works the same, just slower to fill.
         ::madvise(memory, size_t(size), MADV_HUGEPAGE);
+        m_data = static_cast<quint8 *>(memory);
+        m_mapped = true;
+        return;
+    }
+#elif defined(Q_OS_WIN)
+    if (size >= mapThreshold) {
+        // Committed pages are zero and only become real memory when first touched.
+        void *memory = VirtualAlloc(nullptr, SIZE_T(size), MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (!memory)
+            throw std::bad_alloc();
         m_data = static_cast<quint8 *>(memory);
         m_mapped = true;
         return;
@@ -64,13 +77,15 @@ void LargeBuffer::release()
 {
     if (!m_data)
         return;
-#if defined(Q_OS_LINUX)
     if (m_mapped) {
+#if defined(Q_OS_LINUX)
         ::munmap(m_data, size_t(m_size));
+#elif defined(Q_OS_WIN)
+        VirtualFree(m_data, 0, MEM_RELEASE);
+#endif
         m_data = nullptr;
         return;
     }
-#endif
     std::free(m_data);
     m_data = nullptr;
 }

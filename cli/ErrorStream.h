@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringEncoder>
+
+namespace parolex {
+
+/// Standard error of the terminal front end: the messages the desktop shows in message
+/// boxes, the program's own notes, and the progress line, which is drawn in place and only
+/// when standard error is a terminal. Written unbuffered, so nothing is lost when the
+/// program ends in a hurry.
+class ErrorStream
+{
+public:
+    ErrorStream();
+
+    /// "[title] text"; an empty @p title stands for the program's title, as in a message box.
+    void message(const QString &text, const QString &title);
+    /// The number of a failure whose text message() has shown.
+    void failureNumber(int number);
+    /// A failure outside a run: its text and its number.
+    void reportFailure(int number);
+    /// "parolex-cli: text", for what the program says of its own accord (the command line).
+    void note(const QString &text);
+
+    bool isTerminal() const { return m_isTerminal; }
+    /// Replaces the progress line with @p line; does nothing unless standard error is a terminal.
+    void drawProgress(const QString &line);
+    /// Removes the progress line, so that the next text starts on a clean line.
+    void clearProgress();
+
+private:
+    void write(const QString &text);
+
+    bool m_isTerminal;
+    bool m_progressShown = false;
+    QStringEncoder m_encoder;
+};
+
+} // namespace parolex

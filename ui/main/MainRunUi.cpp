@@ -61,8 +61,12 @@ void MainRunUi::showMessage(const QString &text, const QString &title, MessageIc
 
 void MainRunUi::showProgress()
 {
-    if (!m_outOfSight)
-        m_forms.progress();
+    if (m_outOfSight)
+        return;
+    m_forms.progress();
+    // The run sets itself up next (its largest memory is touched first then): the window
+    // should be painted before that, not after.
+    processPendingEvents();
 }
 
 void MainRunUi::showProgressLabel()

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -24,7 +23,13 @@ QString plainNumberText(double value)
     digits.append(text.substr(2, exponentAt - 2));
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    const int exponent = std::atoi(text.data() + exponentAt + 1);
+    // The exponent is "+dd" or "-dd"; from_chars takes no plus sign.
+    const char *exponentEnd = text.data() + text.size();
+    const char *exponentDigits = text.data() + exponentAt + 2;
+    int exponent = 0;
+    std::from_chars(exponentDigits, exponentEnd, exponent);
+    if (text[exponentAt + 1] == '-')
+        exponent = -exponent;
 
     QString out;
     if (value < 0)

@@ -2,6 +2,7 @@
 #include "DeriveKeyPassword.h"
 #include "ReportRunError.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -98,6 +99,9 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("A Key file that does not exist fails with number 53")
         << QStringList{u"convert"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 3 << QByteArray()
         << reported(53);
+    QTest::newRow("Converting a Key file into itself is refused before it is emptied")
+        << QStringList{u"convert"_s, u"%DIR%/keys.txt"_s, u"%DIR%/./keys.txt"_s} << 2 << QByteArray()
+        << u"[:)] 输入文件和输出文件不能是同一个文件，请重新选择。\n"_s;
     QTest::newRow("An empty Key file name gets the missing-names message")
         << QStringList{u"convert"_s, u""_s, u"%DIR%/out.txt"_s} << 2 << QByteArray()
         << u"[:)] 使用本功能您必须将输入输出文件填写完全。\n"_s;
@@ -144,11 +148,16 @@ void TestCliCommands::answersWithStatusAndMessage()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    QFile keys(dir.filePath(u"keys.txt"_s));
+    QVERIFY(keys.open(QIODevice::WriteOnly));
+    keys.write("abc\r\n");
+    keys.close();
     const CliResult result = runCli(placed(arguments, dir));
     QVERIFY(!result.crashed);
     QCOMPARE(result.errText(), placed(err, dir));
     QCOMPARE(result.out, out);
     QCOMPARE(result.exitCode, status);
+    QCOMPARE(keys.size(), 5);
 }
 
 void TestCliCommands::generatePrintsPasswordsOfTheChosenShape_data()

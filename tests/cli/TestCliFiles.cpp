@@ -107,6 +107,8 @@ void TestCliFiles::convertAndDeriveMatchTheEngine()
         runCli(QStringList{u"convert"_s} + countAndLength + QStringList{keyFile, cliFile});
     QCOMPARE(converted.exitCode, status);
     QCOMPARE(readAll(cliFile), expected);
+    if (status == 0)
+        QCOMPARE(converted.errText(), u"[:)] 密码已经被写入"_s + cliFile + u"中。\n"_s);
 
     // derive < keys.txt prints the password lines of convert keys.txt.
     const CliResult derived = runCli({u"derive"_s}, keys);

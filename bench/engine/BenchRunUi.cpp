@@ -20,13 +20,17 @@ void BenchRunUi::appendResults(const SharedPasswordBlock &block, qsizetype first
 
 void BenchRunUi::processPendingEvents()
 {
-    m_longestGapMs = qMax(m_longestGapMs, m_sinceEvents.elapsed());
+    if (m_firstPassMs < 0)
+        m_firstPassMs = m_sinceEvents.elapsed();
+    else
+        m_longestGapMs = qMax(m_longestGapMs, m_sinceEvents.elapsed());
     m_sinceEvents.restart();
 }
 
 void BenchRunUi::restartGapClock()
 {
     m_longestGapMs = 0;
+    m_firstPassMs = -1;
     m_sinceEvents.restart();
 }
 

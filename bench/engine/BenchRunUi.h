@@ -35,7 +35,9 @@ public:
     const ResultStore &results() const { return m_results; }
     qsizetype selectedRow() const { return m_selectedRow; }
     const QStringList &messages() const { return m_messages; }
+    /// The longest stretch between two event passes, and the time to the first one.
     qint64 longestGapMs() const { return m_longestGapMs; }
+    qint64 firstPassMs() const { return m_firstPassMs; }
     qint64 deliveries() const { return m_deliveries; }
     /// Starts timing the gaps afresh, at the start of a run.
     void restartGapClock();
@@ -48,6 +50,7 @@ private:
     QStringList m_messages;
     QElapsedTimer m_sinceEvents;
     qint64 m_longestGapMs = 0;
+    qint64 m_firstPassMs = -1;
     qint64 m_deliveries = 0;
     quint32 m_questions = 0;
 };

@@ -61,6 +61,9 @@ bool runMaxRun(const QString &folder)
     std::printf("max_run_cpu_seconds=%.3f\n", cpuSeconds() - cpuBefore);
     std::printf("max_run_peak_mib=%.1f\n", peakMemoryMiB());
     std::printf("max_run_passwords=%lld\n", static_cast<long long>(ui.results().size()));
+    // From the start of the run (file creation and set-up included) to the first event pass,
+    // then the longest stretch between two passes during the generation loop.
+    std::printf("max_run_first_event_pass_ms=%lld\n", static_cast<long long>(ui.firstPassMs()));
     std::printf("max_run_longest_event_gap_ms=%lld\n", static_cast<long long>(ui.longestGapMs()));
     std::printf("max_run_file_bytes=%lld\n",
                 static_cast<long long>(QFileInfo(options.OutputFilePath).size()));

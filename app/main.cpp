@@ -12,7 +12,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("parolex"));
-    QApplication::setApplicationDisplayName(parolex::product::title());
     QApplication::setOrganizationName(QStringLiteral("Morvik"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(parolex::product::versionMajor)

@@ -298,7 +298,9 @@ void MainForm::closeEvent(QCloseEvent *event)
     }
     m_settings.write(m_simpleMode);
     event->accept();
-    QCoreApplication::quit();
+    // Every other window closes with the program. Asked from inside this close, the
+    // application would first try to close this window again, find it closing and give up.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace parolex

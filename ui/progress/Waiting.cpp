@@ -5,14 +5,21 @@
 #include "ui_Waiting.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QScreen>
 
 namespace parolex {
+namespace {
+
+constexpr qreal minimumProgressPointSize = 9;
+
+} // namespace
 
 Waiting::Waiting(Forms &forms)
     : SkinnedWindow(QStringLiteral("Morvik Parolex")), m_ui(new ::Ui::Waiting), m_forms(forms)
 {
     m_ui->setupUi(this);
+    m_progressPointSize = m_ui->Label1->font().pointSizeF();
     connect(m_ui->Label5, &ClickableLabel::clicked, this, [this] { m_forms.showAbout(); });
     placeOverMainWindow();
 
@@ -34,7 +41,18 @@ void Waiting::showProgressLabel()
 
 void Waiting::setProgressText(const QString &text)
 {
-    m_ui->Label1->setText(text);
+    // A share like " 39.8397445678711%" is wider than the label at its design size; the text
+    // gets smaller rather than losing its end.
+    QLabel *label = m_ui->Label1;
+    QFont font = label->font();
+    font.setPointSizeF(m_progressPointSize);
+    // A little room to spare: glyphs as drawn may reach past their measured advance.
+    const qreal room = label->width() - 4;
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > room)
+        font.setPointSizeF(std::max(minimumProgressPointSize, m_progressPointSize * room / width));
+    label->setFont(font);
+    label->setText(text);
 }
 
 QString Waiting::progressText() const

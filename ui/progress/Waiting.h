@@ -37,6 +37,7 @@ private:
 
     std::unique_ptr<::Ui::Waiting> m_ui;
     Forms &m_forms;
+    qreal m_progressPointSize = 0;
 };
 
 } // namespace parolex

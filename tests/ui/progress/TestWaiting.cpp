@@ -7,6 +7,7 @@
 #include "Waiting.h"
 
 #include <QAbstractButton>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +92,29 @@ private Q_SLOTS:
         QVERIFY(m_main->isEnabled());
         QCOMPARE(m_forms->progress().progressText(), QStringLiteral("0%"));
         QVERIFY(!m_main->isEnabled());
+    }
+
+    void progressTextFitsItsLabel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("designSize");
+        QTest::newRow("a short share keeps the design size") << " 50%" << true;
+        QTest::newRow("a share of fifteen digits gets smaller and shows whole")
+            << " 66.6666666666667%" << false;
+    }
+
+    void progressTextFitsItsLabel()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, designSize);
+        Waiting &waiting = m_forms->progress();
+        waiting.setProgressText(text);
+        const auto *label = waiting.findChild<QLabel *>(QStringLiteral("Label1"));
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->font().pointSizeF() == 18, designSize);
+        QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(text) <= label->width());
+        waiting.setProgressText(QStringLiteral(" 1%"));
+        QCOMPARE(label->font().pointSizeF(), 18);
     }
 
     void unloadingWhenNotLoadedDoesNothing()

@@ -36,6 +36,10 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
     m_ui->setupUi(this);
     m_simpleLayout = std::make_unique<SimpleMode>(*this, *m_ui);
     m_results = std::make_unique<ResultList>(m_ui->CoCode);
+    QPalette white = m_ui->CoCode->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    m_ui->CoCode->setPalette(white);
     m_runUi = std::make_unique<MainRunUi>(m_forms, *m_results, m_ui->CoCode);
     for (QComboBox *box : {m_ui->CoLong, m_ui->CoNum}) {
         // The number boxes take what is typed as it is: no completion from the list, no

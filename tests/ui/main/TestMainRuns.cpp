@@ -190,6 +190,30 @@ private Q_SLOTS:
         QVERIFY(MessageBox::takeRecorded().isEmpty());
     }
 
+    void closingTheMainWindowDuringARunEndsTheProgramWhenTheRunHasEnded()
+    {
+        MainFormFixture f;
+        f.random.script = countingScript(68);
+        setText(f, "CoNum", QStringLiteral("1000000"));
+        f.click("ChMui");
+        setText(f, "TOutput", QStringLiteral("out.txt"));
+
+        bool closedDuringRun = false;
+        QTimer::singleShot(0, f.main, [&] {
+            f.forms->unloadProgress();
+            f.main->close();
+            closedDuringRun = f.main->isRunning() && !f.main->isVisible() && !f.forms->isProgressLoaded();
+        });
+        start(f);
+
+        QVERIFY(closedDuringRun);
+        QVERIFY2(!f.forms->mainForm(), "the main window unloads once the run has ended");
+        QVERIFY(!f.forms->isProgressLoaded());
+        QCOMPARE(f.settingsBytes(), QByteArrayLiteral("#FALSE#\r\n"));
+        QVERIFY2(MessageBox::takeRecorded().isEmpty(), "no message after the user has left");
+        QVERIFY(f.files.content(QStringLiteral("out.txt")).endsWith("QQ:10001\r\n"));
+    }
+
     void millionPasswordsReachListSelectionAndClipboard()
     {
         MainFormFixture f;

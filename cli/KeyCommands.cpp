@@ -6,8 +6,8 @@
 #include "DeriveKeyPassword.h"
 #include "ErrorStream.h"
 #include "FailureNumbers.h"
+#include "KeyCheck.h"
 #include "KeyLineReader.h"
-#include "ProductInfo.h"
 #include "StandardInputSource.h"
 #include "StandardOutput.h"
 
@@ -84,17 +84,15 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
         return *ended;
 
-    const std::optional<QString> derived = DeriveKeyPassword(command.positional().at(0));
-    if (!derived) {
+    const std::optional<bool> match = KeyMatchesPassword(command.positional().at(0), command.positional().at(1));
+    if (!match) {
         errors.reportFailure(failure::Overflow);
         return ExitStatus::Failed;
     }
-    const bool match = *derived == command.positional().at(1);
     StandardOutput out(errors);
-    out.writeLine(
-        (match ? u"此Key由 %1 2.X版本生成。"_s : u"此Key不是由 %1 2.X版本生成。"_s).arg(product::title()));
+    out.writeLine(keyCheckSentence(*match));
     out.flush();
-    return match ? ExitStatus::Success : ExitStatus::Mismatch;
+    return *match ? ExitStatus::Success : ExitStatus::Mismatch;
 }
 
 } // namespace parolex

@@ -1,8 +1,10 @@
 #include "FCheck.h"
 
-#include "DeriveKeyPassword.h"
+#include "FailureNumbers.h"
 #include "Forms.h"
+#include "KeyCheck.h"
 #include "MessageBox.h"
+#include "ReportRunError.h"
 #include "ProductInfo.h"
 #include "Skin.h"
 #include "ui_FCheck.h"
@@ -54,21 +56,18 @@ void FCheck::keyPressEvent(QKeyEvent *event)
 void FCheck::checkKey()
 {
     // Both texts exactly as typed: a blank or a changed case is a different password.
-    const std::optional<QString> derived = DeriveKeyPassword(m_ui->Text1->text());
-    if (!derived) {
+    const std::optional<bool> match = KeyMatchesPassword(m_ui->Text1->text(), m_ui->Text2->text());
+    if (!match) {
         // The Key is too long to derive; the last outcome stays on view.
-        MessageBox::show(QStringLiteral("内存溢出，可能是您选择的文件太大了。"), {},
-                         MessageIcon::Information);
+        MessageBox::show(runErrorText(failure::Overflow), {}, MessageIcon::Information);
         return;
     }
-    showOutcome(*derived == m_ui->Text2->text());
+    showOutcome(*match);
 }
 
 void FCheck::showOutcome(bool match)
 {
-    const QString sentence =
-        match ? QStringLiteral("此Key由 %1 2.X版本生成。") : QStringLiteral("此Key不是由 %1 2.X版本生成。");
-    m_ui->Label3->setText(sentence.arg(product::title()));
+    m_ui->Label3->setText(keyCheckSentence(match));
     m_ui->Image1->setVisible(match);
     m_ui->Image2->setVisible(!match);
 }

@@ -43,6 +43,12 @@ void setText(MainFormFixture &f, const char *name, const QString &text)
         f.control<QLineEdit>(name)->setText(text);
 }
 
+void writeTo(MainFormFixture &f, const QString &outputFile)
+{
+    f.click("ChMui");
+    setText(f, "TOutput", outputFile);
+}
+
 void start(MainFormFixture &f)
 {
     f.click("CmdStart");
@@ -73,8 +79,7 @@ private Q_SLOTS:
         MainFormFixture f;
         f.random.script = countingScript(24);
         setText(f, "CoNum", QStringLiteral(" 3"));
-        f.click("ChMui");
-        setText(f, "TOutput", QStringLiteral("out.txt"));
+        writeTo(f, QStringLiteral("out.txt"));
         start(f);
 
         const auto *list = f.control<QComboBox>("CoCode");
@@ -195,8 +200,7 @@ private Q_SLOTS:
         MainFormFixture f;
         f.random.script = countingScript(68);
         setText(f, "CoNum", QStringLiteral("1000000"));
-        f.click("ChMui");
-        setText(f, "TOutput", QStringLiteral("out.txt"));
+        writeTo(f, QStringLiteral("out.txt"));
 
         bool closedDuringRun = false;
         QTimer::singleShot(0, f.main, [&] {

@@ -5,7 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QListView>
+#include <QHeaderView>
+#include <QTableView>
 
 namespace parolex {
 namespace {
@@ -23,9 +24,27 @@ ResultList::ResultList(QComboBox *box) : QObject(box), m_box(box), m_model(new R
     box->setStyle(style);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(contentsLength);
+    box->setView(popupView(box));
     box->setModel(m_model);
-    if (auto *list = qobject_cast<QListView *>(box->view()))
-        list->setUniformItemSizes(true);
+}
+
+QAbstractItemView *ResultList::popupView(const QComboBox *box)
+{
+    // A list view lays out every row before it first shows, even with uniform item sizes:
+    // about 2 s and 190 MiB at 16,777,216 rows. A table of fixed row height only keeps one
+    // size per row and opens in a tenth of that; without headers or grid it looks the same.
+    auto *table = new QTableView;
+    table->horizontalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView *rows = table->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(box->fontMetrics().height() + 2);
+    table->setShowGrid(false);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(false);
+    return table;
 }
 
 void ResultList::clear()

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QAbstractItemView;
 class QComboBox;
 
 namespace parolex {
@@ -34,6 +35,8 @@ public:
     ResultListModel *model() const { return m_model; }
 
 private:
+    static QAbstractItemView *popupView(const QComboBox *box);
+
     QComboBox *m_box;
     ResultListModel *m_model;
     SharedPasswordBlock m_pendingBlock;

@@ -4,6 +4,7 @@
 #include "Waiting.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -243,6 +244,15 @@ private Q_SLOTS:
         QVERIFY(list->isEnabled());
         QVERIFY(f.main->isEnabled());
         QVERIFY(MessageBox::takeRecorded().isEmpty());
+
+        auto *box = f.control<QComboBox>("CoCode");
+        box->showPopup();
+        QAbstractItemView *popup = box->view();
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->currentIndex().row(), box->currentIndex());
+        QVERIFY2(popup->viewport()->rect().intersects(popup->visualRect(popup->currentIndex())),
+                 "the list opens at the selected password");
+        box->hidePopup();
     }
 };
 

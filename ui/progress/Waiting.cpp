@@ -19,6 +19,8 @@ Waiting::Waiting(Forms &forms)
     : SkinnedWindow(QStringLiteral("Morvik Parolex")), m_ui(new ::Ui::Waiting), m_forms(forms)
 {
     m_ui->setupUi(this);
+    // Floats above everything while a run works, but leaves the keyboard where it was.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_progressPointSize = m_ui->Label1->font().pointSizeF();
     connect(m_ui->Label5, &ClickableLabel::clicked, this, [this] { m_forms.showAbout(); });
     placeOverMainWindow();

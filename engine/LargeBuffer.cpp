@@ -52,6 +52,18 @@ LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
         throw std::bad_alloc();
 }
 
+bool LargeBuffer::touchNext(qsizetype bytes)
+{
+    constexpr qsizetype smallestPage = 4096;
+    const qsizetype end = qMin(m_size, m_touched + bytes);
+    // The buffer is all zeros, so writing a zero changes nothing but the page's presence.
+    volatile quint8 *memory = m_data;
+    for (; m_touched < end; m_touched += smallestPage)
+        memory[m_touched] = 0;
+    m_touched = end;
+    return m_touched < m_size;
+}
+
 LargeBuffer::~LargeBuffer()
 {
     release();
@@ -59,7 +71,7 @@ LargeBuffer::~LargeBuffer()
 
 LargeBuffer::LargeBuffer(LargeBuffer &&other) noexcept
     : m_data(std::exchange(other.m_data, nullptr)), m_size(std::exchange(other.m_size, 0)),
-      m_mapped(std::exchange(other.m_mapped, false))
+      m_mapped(std::exchange(other.m_mapped, false)), m_touched(std::exchange(other.m_touched, 0))
 {}
 
 LargeBuffer &LargeBuffer::operator=(LargeBuffer &&other) noexcept
@@ -69,6 +81,7 @@ LargeBuffer &LargeBuffer::operator=(LargeBuffer &&other) noexcept
         m_data = std::exchange(other.m_data, nullptr);
         m_size = std::exchange(other.m_size, 0);
         m_mapped = std::exchange(other.m_mapped, false);
+        m_touched = std::exchange(other.m_touched, 0);
     }
     return *this;
 }

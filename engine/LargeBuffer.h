@@ -23,12 +23,18 @@ public:
     quint8 *data() const { return m_data; }
     qsizetype size() const { return m_size; }
 
+    /// Makes the system provide the memory of the next @p bytes not touched yet. The first
+    /// touch of fresh memory can stall while the system gathers large pages; a caller that
+    /// must stay responsive does it a piece at a time. Returns false once all is touched.
+    bool touchNext(qsizetype bytes);
+
 private:
     void release();
 
     quint8 *m_data = nullptr;
     qsizetype m_size = 0;
     bool m_mapped = false;
+    qsizetype m_touched = 0;
 };
 
 } // namespace parolex

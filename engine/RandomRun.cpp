@@ -63,8 +63,13 @@ RunStep RandomRun::run()
     m_block = std::make_shared<PasswordBlock>(alphabet, m_length, count);
     m_sharedBlock = m_block;
     std::optional<RepeatFilter> filter;
-    if (m_run.options.FilterDuplicates)
+    if (m_run.options.FilterDuplicates) {
         filter.emplace(distinctPasswordsAtMost(alphabet.size(), m_length, count), m_length);
+        while (filter->prepareNextPiece()) {
+            if (ui.eventPassDue())
+                ui.processPendingEvents();
+        }
+    }
     if (m_run.output)
         m_run.output->setRowAlphabet(alphabet);
     UniformDraw draw(entryValues, m_run.random);

@@ -26,6 +26,11 @@ public:
     /// Returns how many were kept.
     qsizetype admit(quint8 *rows, qsizetype first, qsizetype count, std::vector<quint8> &kept);
 
+    /// Brings the next piece of the table's memory in; false once the whole table is there.
+    /// Called between event passes before the first admit(), so that the system's first
+    /// provision of 128 MiB never holds the interface up in one go.
+    bool prepareNextPiece() { return m_table.touchNext(2 * 1024 * 1024); }
+
     /// The hash the table uses for one row.
     static quint64 hashRow(const quint8 *row, int width);
 

@@ -48,9 +48,11 @@ start_session() {
     session_pids+=($!)
     wait_until 20 "the X server start" test -s "$session_dir/display"
     export DISPLAY=":$(head -n1 "$session_dir/display")"
-    openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+    # openbox runs its --startup command once it manages windows; its root properties come
+    # earlier, and a window mapped in between may never be managed.
+    openbox --sm-disable --startup "touch $session_dir/wm-ready" >"$session_dir/openbox.log" 2>&1 &
     session_pids+=($!)
-    wait_until 20 "the window manager start" xprop -root _NET_SUPPORTING_WM_CHECK
+    wait_until 20 "the window manager start" test -e "$session_dir/wm-ready"
     export HOME="$session_dir/home" XDG_CONFIG_HOME="$session_dir/home/.config"
     mkdir -p "$XDG_CONFIG_HOME"
     unset QT_QPA_PLATFORM

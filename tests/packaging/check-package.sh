@@ -32,7 +32,11 @@ echo "Depends: $depends"
 for need in libqt6widgets6 libqt6svg6 libsodium23 fonts-noto-cjk fonts-liberation; do
     [[ $depends == *"$need"* ]] || fail "the package does not depend on $need"
 done
-dpkg-deb -c "$deb" | grep -q "./usr/share/applications/$id.desktop" || fail "the desktop entry is not in the package"
+contents=$(dpkg-deb -c "$deb")
+for f in usr/bin/parolex usr/bin/parolex-cli usr/share/applications/$id.desktop \
+         usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    [[ $contents == *"./$f"* ]] || fail "$f is not in the package"
+done
 
 echo "-- start from the unpacked package"
 dpkg -x "$deb" "$scratch/root"

@@ -12,6 +12,9 @@ void putPasswordOnClipboard(const QString &password)
     clipboard->clear();
     auto *data = new QMimeData;
     data->setText(password);
+    // Clipboard managers that honour this marker (Klipper and others) keep no history of it:
+    // a generated password should not linger in a list of past clips.
+    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
     clipboard->setMimeData(data);
 }
 

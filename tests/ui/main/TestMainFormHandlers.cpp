@@ -201,8 +201,9 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(list->currentText(), QStringLiteral("01234567"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01234567"));
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(),
-                 QStringList{QStringLiteral("text/plain")});
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->formats(), (QStringList{QStringLiteral("text/plain"), QStringLiteral("x-kde-passwordManagerHint")}));
+        QCOMPARE(data->data(QStringLiteral("x-kde-passwordManagerHint")), QByteArrayLiteral("secret"));
     }
 
     void filePickers_data()

@@ -18,6 +18,10 @@ click "$main_window" 48 328
 wait_until 10 "a password on the clipboard" bash -c "xclip -o -selection clipboard | grep -Eq '$pattern'"
 first=$(clipboard)
 echo "clipboard: $first"
+xclip -o -selection clipboard -t TARGETS | grep -qx x-kde-passwordManagerHint ||
+    fail "the clipboard does not offer the password-manager hint"
+[ "$(xclip -o -selection clipboard -t x-kde-passwordManagerHint)" = secret ] ||
+    fail "the password-manager hint is not \"secret\""
 
 step "pick another entry of the result list"
 click "$main_window" 320 243

@@ -41,48 +41,19 @@ void StandardOutput::append(const QByteArray &bytes)
     m_used += bytes.size();
 }
 
-void StandardOutput::prepareRows(const PasswordBlock &block)
-{
-    m_rowAlphabet = block.alphabet();
-    m_rowsPrepared = true;
-    m_rowBytesAreSingle = true;
-    QStringEncoder encoder(QStringEncoder::System);
-    for (qsizetype i = 0; i < m_rowAlphabet.size(); ++i) {
-        const char32_t c = m_rowAlphabet.at(i);
-        QByteArray bytes = encoder.encode(QString::fromUcs4(&c, 1));
-        // A locale whose encoding spends more than four bytes on one character is not one
-        // anybody runs; its characters become '?' rather than overrun the table.
-        if (bytes.isEmpty() || bytes.size() > 4)
-            bytes = QByteArrayLiteral("?");
-        std::memcpy(m_rowBytes[size_t(i)].data(), bytes.constData(), size_t(bytes.size()));
-        m_rowByteCounts[size_t(i)] = quint8(bytes.size());
-        m_rowBytesAreSingle &= bytes.size() == 1;
-    }
-}
-
 void StandardOutput::writeRows(const PasswordBlock &block, qsizetype first, qsizetype count)
 {
-    if (!m_rowsPrepared || block.alphabet() != m_rowAlphabet)
-        prepareRows(block);
+    if (!m_rows.isPreparedFor(block.alphabet())) {
+        QStringEncoder encoder(QStringEncoder::System);
+        m_rows.prepare(block.alphabet(),
+                       [&encoder](QStringView character) { return QByteArray(encoder.encode(character)); });
+    }
     const int width = block.width();
-    // Room for four bytes a character: the slower path copies all four of every character.
-    const qsizetype longestLine = qsizetype(width) * 4 + 1;
+    const qsizetype longestLine = m_rows.longestRow(width) + 1;
     for (qsizetype i = first; i < first + count; ++i) {
         if (m_used + longestLine > bufferSize)
             flush();
-        const quint8 *row = block.row(i);
-        char *out = m_buffer.data() + m_used;
-        if (m_rowBytesAreSingle) {
-            for (int k = 0; k < width; ++k)
-                out[k] = m_rowBytes[row[k]][0];
-            out += width;
-        } else {
-            for (int k = 0; k < width; ++k) {
-                const quint8 index = row[k];
-                std::memcpy(out, m_rowBytes[index].data(), 4);
-                out += m_rowByteCounts[index];
-            }
-        }
+        char *out = m_rows.encode(block.row(i), width, m_buffer.data() + m_used);
         *out++ = '\n';
         m_used = out - m_buffer.data();
     }

@@ -2,10 +2,10 @@
 
 #include "CharacterPool.h"
 #include "PasswordBlock.h"
+#include "RowEncoder.h"
 
 #include <QByteArray>
 #include <QStringEncoder>
-#include <array>
 
 namespace parolex {
 
@@ -34,7 +34,6 @@ public:
     static constexpr qsizetype bufferSize = 1024 * 1024;
 
 private:
-    void prepareRows(const PasswordBlock &block);
     void append(const QByteArray &bytes);
     [[noreturn]] void endAfterFailure(int systemError);
 
@@ -44,11 +43,7 @@ private:
     qsizetype m_used = 0;
 
     /// The bytes of each alphabet index of the block whose rows are being written.
-    CharacterPool m_rowAlphabet;
-    bool m_rowsPrepared = false;
-    bool m_rowBytesAreSingle = true;
-    std::array<std::array<char, 4>, 256> m_rowBytes{};
-    std::array<quint8, 256> m_rowByteCounts{};
+    RowEncoder m_rows;
 };
 
 } // namespace parolex

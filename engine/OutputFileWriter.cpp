@@ -1,6 +1,5 @@
 #include "OutputFileWriter.h"
 
-#include "CodePoints.h"
 #include "Cp936.h"
 
 namespace parolex {
@@ -49,15 +48,7 @@ int OutputFileWriter::writeLine(QStringView text)
 
 void OutputFileWriter::setRowAlphabet(const CharacterPool &alphabet)
 {
-    m_rowBytesAreSingle = true;
-    for (qsizetype i = 0; i < alphabet.size() && i < qsizetype(m_rowBytes.size()); ++i) {
-        QString character;
-        appendCodePoint(character, alphabet.at(i));
-        const QByteArray bytes = Cp936::encode(character);
-        m_rowBytes[size_t(i)] = {bytes.isEmpty() ? '?' : bytes[0], bytes.size() > 1 ? bytes[1] : '\0'};
-        if (bytes.size() > 1)
-            m_rowBytesAreSingle = false;
-    }
+    m_rows.prepare(alphabet, &Cp936::encode);
 }
 
 int OutputFileWriter::flush()

@@ -2,10 +2,10 @@
 
 #include "CharacterPool.h"
 #include "OpenFile.h"
+#include "RowEncoder.h"
 #include "TextOutputFile.h"
 
 #include <QByteArray>
-#include <array>
 #include <memory>
 
 namespace parolex {
@@ -30,23 +30,11 @@ public:
     /// Buffers one password row (alphabet indices) as one line.
     int writeRow(const quint8 *row, int width)
     {
-        if (m_used + 2 * qsizetype(width) + 2 > bufferSize) {
+        if (m_used + m_rows.longestRow(width) + 2 > bufferSize) {
             if (const int error = flush())
                 return error;
         }
-        char *out = m_buffer.data() + m_used;
-        if (m_rowBytesAreSingle) {
-            for (int k = 0; k < width; ++k)
-                out[k] = m_rowBytes[row[k]][0];
-            out += width;
-        } else {
-            for (int k = 0; k < width; ++k) {
-                const auto &bytes = m_rowBytes[row[k]];
-                *out++ = bytes[0];
-                if (bytes[1] != 0)
-                    *out++ = bytes[1];
-            }
-        }
+        char *out = m_rows.encode(row, width, m_buffer.data() + m_used);
         *out++ = '\r';
         *out++ = '\n';
         m_used = out - m_buffer.data();
@@ -65,9 +53,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_used = 0;
     bool m_closed = false;
-    bool m_rowBytesAreSingle = true;
-    /// Code page 936 bytes of each alphabet index; a zero second byte means a single byte.
-    std::array<std::array<char, 2>, 256> m_rowBytes{};
+    RowEncoder m_rows;
 };
 
 } // namespace parolex

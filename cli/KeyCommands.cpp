@@ -84,7 +84,8 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
         return *ended;
 
-    const std::optional<bool> match = KeyMatchesPassword(command.positional().at(0), command.positional().at(1));
+    const std::optional<bool> match =
+        KeyMatchesPassword(command.positional().at(0), command.positional().at(1));
     if (!match) {
         errors.reportFailure(failure::Overflow);
         return ExitStatus::Failed;

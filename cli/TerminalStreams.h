@@ -3,8 +3,8 @@
 #include <QtGlobal>
 
 // The few operating-system calls the terminal front end makes on its standard streams,
-// in one place (TerminalStreamsPosix.cpp, TerminalStreamsWindows.cpp). Failures come back as the system's own error
-// code; NativeFile::failureOfSystemError() turns them into the run's numbers.
+// in one place (TerminalStreamsPosix.cpp, TerminalStreamsWindows.cpp). Failures come back as the system's own
+// error code; NativeFile::failureOfSystemError() turns them into the run's numbers.
 namespace parolex::terminal {
 
 enum class Stream

@@ -8,7 +8,8 @@ namespace {
 // Without an explicit Simplified-Chinese family, Han characters fall back to whatever CJK
 // font comes first, often with Japanese glyph forms.
 const QStringList chineseSans = {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
-                                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")};
+                                 QStringLiteral("WenQuanYi Micro Hei"),
+                                 QStringLiteral("Droid Sans Fallback")};
 const QStringList chineseSerif = {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
                                   QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
 
@@ -16,7 +17,8 @@ const QStringList chineseSerif = {QStringLiteral("SimSun"), QStringLiteral("NSim
 
 void installFonts()
 {
-    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{QStringLiteral("Liberation Sans")} + chineseSans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               QStringList{QStringLiteral("Liberation Sans")} + chineseSans);
     QFont::insertSubstitutions(QStringLiteral("宋体"), chineseSerif);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), chineseSerif);
     QFont::insertSubstitutions(QStringLiteral("黑体"), QStringList{QStringLiteral("SimHei")} + chineseSans);

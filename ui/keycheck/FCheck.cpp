@@ -4,8 +4,8 @@
 #include "Forms.h"
 #include "KeyCheck.h"
 #include "MessageBox.h"
-#include "ReportRunError.h"
 #include "ProductInfo.h"
+#include "ReportRunError.h"
 #include "Skin.h"
 #include "ui_FCheck.h"
 

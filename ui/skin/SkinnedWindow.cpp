@@ -14,7 +14,9 @@ namespace {
 class PressForwarder : public QObject
 {
 public:
-    PressForwarder(QObject *parent, std::function<void()> onPress) : QObject(parent), m_onPress(std::move(onPress)) {}
+    PressForwarder(QObject *parent, std::function<void()> onPress)
+        : QObject(parent), m_onPress(std::move(onPress))
+    {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override

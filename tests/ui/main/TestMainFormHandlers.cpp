@@ -202,7 +202,8 @@ private Q_SLOTS:
         QCOMPARE(list->currentText(), QStringLiteral("01234567"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01234567"));
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        QCOMPARE(data->formats(), (QStringList{QStringLiteral("text/plain"), QStringLiteral("x-kde-passwordManagerHint")}));
+        QCOMPARE(data->formats(),
+                 (QStringList{QStringLiteral("text/plain"), QStringLiteral("x-kde-passwordManagerHint")}));
         QCOMPARE(data->data(QStringLiteral("x-kde-passwordManagerHint")), QByteArrayLiteral("secret"));
     }
 

@@ -6,6 +6,7 @@
 #include "FileDialog.h"
 #include "Forms.h"
 #include "MainRunUi.h"
+#include "NumberText.h"
 #include "ResultList.h"
 #include "SimpleMode.h"
 #include "Skin.h"
@@ -19,11 +20,10 @@ namespace {
 
 const QColor formGrey(207, 207, 207);
 
-// Numbers the lists show carry the blank the display conversion puts before a number that
-// is not negative.
+// The list entries are written by the display conversion, with its leading blank.
 QString listEntry(int value)
 {
-    return QLatin1Char(' ') + QString::number(value);
+    return displayNumberText(value);
 }
 
 } // namespace

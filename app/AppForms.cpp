@@ -1,12 +1,12 @@
 #include "AppForms.h"
 
-#include "Customize.h"
-#include "FAbout.h"
-#include "FCheck.h"
-#include "MainForm.h"
-#include "SodiumRandomSource.h"
-#include "SystemTextFileLayer.h"
-#include "Waiting.h"
+#include "info/Customize.h"
+#include "info/FAbout.h"
+#include "io/SystemTextFileLayer.h"
+#include "keycheck/FCheck.h"
+#include "main/MainForm.h"
+#include "progress/Waiting.h"
+#include "random/SodiumRandomSource.h"
 
 namespace parolex {
 namespace {

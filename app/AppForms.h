@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Forms.h"
-#include "MainFormSetup.h"
+#include "common/Forms.h"
+#include "main/MainFormSetup.h"
 
 #include <QPointer>
 #include <memory>

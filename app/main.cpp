@@ -1,8 +1,8 @@
 #include "AppForms.h"
-#include "Fonts.h"
-#include "MainForm.h"
 #include "Pictures.h"
-#include "ProductInfo.h"
+#include "common/Fonts.h"
+#include "main/MainForm.h"
+#include "product/ProductInfo.h"
 
 #include <QApplication>
 #include <QIcon>

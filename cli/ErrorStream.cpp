@@ -1,8 +1,8 @@
 #include "ErrorStream.h"
 
-#include "ProductInfo.h"
-#include "ReportRunError.h"
 #include "TerminalStreams.h"
+#include "failure/ReportRunError.h"
+#include "product/ProductInfo.h"
 
 #include <QCoreApplication>
 

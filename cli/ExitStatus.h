@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunGeneration.h"
+#include "run/RunGeneration.h"
 
 namespace parolex {
 

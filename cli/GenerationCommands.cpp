@@ -3,12 +3,12 @@
 
 #include "CommandParser.h"
 #include "ErrorStream.h"
-#include "GenerationOptions.h"
-#include "RunGeneration.h"
-#include "SodiumRandomSource.h"
 #include "StandardOutput.h"
-#include "SystemTextFileLayer.h"
 #include "TerminalRunUi.h"
+#include "io/SystemTextFileLayer.h"
+#include "random/SodiumRandomSource.h"
+#include "run/GenerationOptions.h"
+#include "run/RunGeneration.h"
 
 #include <memory>
 

@@ -3,13 +3,13 @@
 #include "Commands.h"
 
 #include "CommandParser.h"
-#include "DeriveKeyPassword.h"
 #include "ErrorStream.h"
-#include "FailureNumbers.h"
-#include "KeyCheck.h"
-#include "KeyLineReader.h"
 #include "StandardInputSource.h"
 #include "StandardOutput.h"
+#include "failure/FailureNumbers.h"
+#include "key/DeriveKeyPassword.h"
+#include "key/KeyCheck.h"
+#include "key/KeyLineReader.h"
 
 using namespace Qt::StringLiterals;
 

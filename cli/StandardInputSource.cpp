@@ -1,7 +1,7 @@
 #include "StandardInputSource.h"
 
-#include "NativeFile.h"
 #include "TerminalStreams.h"
+#include "io/NativeFile.h"
 
 namespace parolex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteSource.h"
+#include "io/ByteSource.h"
 
 namespace parolex {
 

@@ -2,8 +2,8 @@
 
 #include "ErrorStream.h"
 #include "ExitStatus.h"
-#include "NativeFile.h"
 #include "TerminalStreams.h"
+#include "io/NativeFile.h"
 
 #include <cstdlib>
 #include <cstring>

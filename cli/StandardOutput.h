@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CharacterPool.h"
-#include "PasswordBlock.h"
-#include "RowEncoder.h"
+#include "run/CharacterPool.h"
+#include "store/PasswordBlock.h"
+#include "text/RowEncoder.h"
 
 #include <QByteArray>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ProgressLine.h"
-#include "RunUi.h"
+#include "run/RunUi.h"
 
 namespace parolex {
 

@@ -4,9 +4,9 @@
 #include "CommandParser.h"
 #include "Commands.h"
 #include "ErrorStream.h"
-#include "ProductInfo.h"
 #include "StandardOutput.h"
 #include "TerminalStreams.h"
+#include "product/ProductInfo.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ResultStore.h"
-#include "RunUi.h"
+#include "run/RunUi.h"
+#include "store/ResultStore.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

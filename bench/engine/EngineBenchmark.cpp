@@ -3,10 +3,10 @@
 // the tools a user would reach for instead.
 
 #include "BenchRunUi.h"
-#include "Cp936.h"
-#include "RunGeneration.h"
-#include "SodiumRandomSource.h"
-#include "SystemTextFileLayer.h"
+#include "io/SystemTextFileLayer.h"
+#include "random/SodiumRandomSource.h"
+#include "run/RunGeneration.h"
+#include "text/Cp936.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,9 +3,9 @@
 // takes to open. Run by hand through bench/mainwindow/mainwindow-bench.
 
 #include "AppForms.h"
-#include "Fonts.h"
-#include "MainForm.h"
-#include "MessageBox.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "main/MainForm.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

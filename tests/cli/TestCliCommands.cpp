@@ -1,6 +1,6 @@
 #include "CliProcess.h"
-#include "DeriveKeyPassword.h"
-#include "ReportRunError.h"
+#include "failure/ReportRunError.h"
+#include "key/DeriveKeyPassword.h"
 
 #include <QFile>
 #include <QProcess>

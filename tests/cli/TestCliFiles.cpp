@@ -1,10 +1,10 @@
 #include "CliProcess.h"
-#include "Cp936.h"
-#include "FakeRunUi.h"
-#include "RunGeneration.h"
-#include "RunTexts.h"
-#include "ScriptedRandomSource.h"
-#include "SystemTextFileLayer.h"
+#include "io/SystemTextFileLayer.h"
+#include "run/RunGeneration.h"
+#include "run/RunTexts.h"
+#include "support/FakeRunUi.h"
+#include "support/ScriptedRandomSource.h"
+#include "text/Cp936.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "CharacterPool.h"
-#include "GenerationOptions.h"
-#include "PasswordBlock.h"
-#include "RandomRun.h"
+#include "run/CharacterPool.h"
+#include "run/GenerationOptions.h"
+#include "run/RandomRun.h"
+#include "store/PasswordBlock.h"
 
 #include <QTest>
 

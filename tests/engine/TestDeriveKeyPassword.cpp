@@ -1,5 +1,5 @@
-#include "Cp936.h"
-#include "DeriveKeyPassword.h"
+#include "key/DeriveKeyPassword.h"
+#include "text/Cp936.h"
 
 #include <QTest>
 

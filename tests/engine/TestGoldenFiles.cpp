@@ -1,7 +1,7 @@
-#include "FakeRunUi.h"
-#include "RunGeneration.h"
-#include "ScriptedRandomSource.h"
-#include "SystemTextFileLayer.h"
+#include "io/SystemTextFileLayer.h"
+#include "run/RunGeneration.h"
+#include "support/FakeRunUi.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "FakeRunUi.h"
-#include "ReportRunError.h"
+#include "failure/ReportRunError.h"
+#include "support/FakeRunUi.h"
 
 #include <QTest>
 

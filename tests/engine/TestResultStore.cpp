@@ -1,4 +1,4 @@
-#include "ResultStore.h"
+#include "store/ResultStore.h"
 
 #include <QTest>
 

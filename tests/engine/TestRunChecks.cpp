@@ -1,8 +1,8 @@
-#include "Cp936.h"
-#include "FakeRunUi.h"
-#include "MemoryTextFileLayer.h"
-#include "RunGeneration.h"
-#include "ScriptedRandomSource.h"
+#include "run/RunGeneration.h"
+#include "support/FakeRunUi.h"
+#include "support/MemoryTextFileLayer.h"
+#include "support/ScriptedRandomSource.h"
+#include "text/Cp936.h"
 
 #include <QTest>
 

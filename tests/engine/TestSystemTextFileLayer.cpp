@@ -1,9 +1,9 @@
-#include "Cp936.h"
-#include "FakeRunUi.h"
-#include "KeyLineReader.h"
-#include "RunGeneration.h"
-#include "ScriptedRandomSource.h"
-#include "SystemTextFileLayer.h"
+#include "io/SystemTextFileLayer.h"
+#include "key/KeyLineReader.h"
+#include "run/RunGeneration.h"
+#include "support/FakeRunUi.h"
+#include "support/ScriptedRandomSource.h"
+#include "text/Cp936.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "ScriptedRandomSource.h"
-#include "SodiumRandomSource.h"
-#include "UniformDraw.h"
+#include "random/SodiumRandomSource.h"
+#include "random/UniformDraw.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QTest>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "common/ClickableLabel.h"
 
 #include <QMouseEvent>
 #include <utility>

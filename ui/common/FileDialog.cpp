@@ -1,4 +1,4 @@
-#include "FileDialog.h"
+#include "common/FileDialog.h"
 
 #include <QFileDialog>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "MessageBox.h"
+#include "common/MessageBox.h"
 
-#include "ProductInfo.h"
+#include "product/ProductInfo.h"
 
 #include <QMessageBox>
 #include <utility>

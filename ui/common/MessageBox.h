@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunUi.h"
+#include "run/RunUi.h"
 
 #include <QList>
 #include <QString>

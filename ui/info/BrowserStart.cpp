@@ -1,6 +1,6 @@
 // The one place where starting the browser differs between platforms.
 
-#include "LinkLauncher.h"
+#include "info/LinkLauncher.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

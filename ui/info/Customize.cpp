@@ -1,10 +1,10 @@
-#include "Customize.h"
+#include "info/Customize.h"
 
-#include "Forms.h"
-#include "LinkLauncher.h"
 #include "Pictures.h"
-#include "ProductInfo.h"
-#include "Skin.h"
+#include "common/Forms.h"
+#include "info/LinkLauncher.h"
+#include "product/ProductInfo.h"
+#include "skin/Skin.h"
 #include "ui_Customize.h"
 
 #include <QCloseEvent>

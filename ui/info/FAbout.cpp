@@ -1,10 +1,10 @@
-#include "FAbout.h"
+#include "info/FAbout.h"
 
-#include "Forms.h"
-#include "LinkLauncher.h"
-#include "NumberText.h"
-#include "ProductInfo.h"
-#include "Skin.h"
+#include "common/Forms.h"
+#include "info/LinkLauncher.h"
+#include "product/ProductInfo.h"
+#include "skin/Skin.h"
+#include "text/NumberText.h"
 #include "ui_FAbout.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "LinkLauncher.h"
+#include "info/LinkLauncher.h"
 
-#include "MessageBox.h"
+#include "common/MessageBox.h"
 
 #include <QtGlobal>
 #include <utility>

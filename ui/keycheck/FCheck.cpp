@@ -1,12 +1,12 @@
-#include "FCheck.h"
+#include "keycheck/FCheck.h"
 
-#include "FailureNumbers.h"
-#include "Forms.h"
-#include "KeyCheck.h"
-#include "MessageBox.h"
-#include "ProductInfo.h"
-#include "ReportRunError.h"
-#include "Skin.h"
+#include "common/Forms.h"
+#include "common/MessageBox.h"
+#include "failure/FailureNumbers.h"
+#include "failure/ReportRunError.h"
+#include "key/KeyCheck.h"
+#include "product/ProductInfo.h"
+#include "skin/Skin.h"
 #include "ui_FCheck.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinnedWindow.h"
+#include "skin/SkinnedWindow.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "CaptionBlink.h"
+#include "main/CaptionBlink.h"
 
 #include <QAbstractButton>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "Clipboard.h"
+#include "main/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

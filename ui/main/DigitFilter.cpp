@@ -1,4 +1,4 @@
-#include "DigitFilter.h"
+#include "main/DigitFilter.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GenerationOptions.h"
-#include "MainFormSetup.h"
-#include "SettingsFile.h"
-#include "SkinnedWindow.h"
+#include "main/MainFormSetup.h"
+#include "main/SettingsFile.h"
+#include "run/GenerationOptions.h"
+#include "skin/SkinnedWindow.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "MainRunUi.h"
+#include "main/MainRunUi.h"
 
-#include "Clipboard.h"
-#include "Forms.h"
-#include "MessageBox.h"
-#include "ResultList.h"
-#include "RunGeneration.h"
-#include "Waiting.h"
+#include "common/Forms.h"
+#include "common/MessageBox.h"
+#include "main/Clipboard.h"
+#include "main/ResultList.h"
+#include "progress/Waiting.h"
+#include "run/RunGeneration.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "main/PictureButton.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>

@@ -1,7 +1,7 @@
-#include "ResultList.h"
+#include "main/ResultList.h"
 
-#include "ResultListModel.h"
-#include "ResultListStyle.h"
+#include "main/ResultListModel.h"
+#include "main/ResultListStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PasswordBlock.h"
+#include "store/PasswordBlock.h"
 
 #include <QObject>
 

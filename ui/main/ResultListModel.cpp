@@ -1,4 +1,4 @@
-#include "ResultListModel.h"
+#include "main/ResultListModel.h"
 
 namespace parolex {
 

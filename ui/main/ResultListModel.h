@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultStore.h"
+#include "store/ResultStore.h"
 
 #include <QAbstractListModel>
 

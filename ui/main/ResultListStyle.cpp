@@ -1,4 +1,4 @@
-#include "ResultListStyle.h"
+#include "main/ResultListStyle.h"
 
 namespace parolex {
 

@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "main/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "SimpleMode.h"
+#include "main/SimpleMode.h"
 
-#include "Skin.h"
+#include "skin/Skin.h"
 #include "ui_MainForm.h"
 
 #include <QtMath>

@@ -1,7 +1,7 @@
-#include "Waiting.h"
+#include "progress/Waiting.h"
 
-#include "Forms.h"
-#include "Skin.h"
+#include "common/Forms.h"
+#include "skin/Skin.h"
 #include "ui_Waiting.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
-#include "Skin.h"
+#include "skin/Skin.h"
 
-#include "Fonts.h"
 #include "Pictures.h"
-#include "SkinPicture.h"
+#include "common/Fonts.h"
+#include "skin/SkinPicture.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "SkinPicture.h"
+#include "skin/SkinPicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "SkinnedWindow.h"
+#include "skin/SkinnedWindow.h"
 
-#include "Skin.h"
-#include "SkinPicture.h"
+#include "skin/Skin.h"
+#include "skin/SkinPicture.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
-#include "ClickableLabel.h"
-#include "Customize.h"
-#include "FAbout.h"
-#include "FakeForms.h"
-#include "Fonts.h"
-#include "LinkLauncher.h"
-#include "MessageBox.h"
-#include "ProductInfo.h"
+#include "common/ClickableLabel.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "info/Customize.h"
+#include "info/FAbout.h"
+#include "info/LinkLauncher.h"
+#include "product/ProductInfo.h"
+#include "support/FakeForms.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "LinkLauncher.h"
-#include "MessageBox.h"
+#include "common/MessageBox.h"
+#include "info/LinkLauncher.h"
 
 #include <QFile>
 #include <QTemporaryDir>

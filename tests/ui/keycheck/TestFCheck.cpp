@@ -1,8 +1,8 @@
-#include "DeriveKeyPassword.h"
-#include "FCheck.h"
-#include "FakeForms.h"
-#include "Fonts.h"
-#include "MessageBox.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "key/DeriveKeyPassword.h"
+#include "keycheck/FCheck.h"
+#include "support/FakeForms.h"
 
 #include <QLabel>
 #include <QLineEdit>

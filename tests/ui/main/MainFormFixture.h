@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AppForms.h"
-#include "MainForm.h"
-#include "MemoryTextFileLayer.h"
-#include "ScriptedRandomSource.h"
+#include "main/MainForm.h"
+#include "support/MemoryTextFileLayer.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "CaptionBlink.h"
-#include "FileDialog.h"
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
+#include "common/FileDialog.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "main/CaptionBlink.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

@@ -1,7 +1,7 @@
-#include "CaptionBlink.h"
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "main/CaptionBlink.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
-#include "Waiting.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "progress/Waiting.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

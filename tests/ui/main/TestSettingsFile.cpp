@@ -1,7 +1,7 @@
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
-#include "SettingsFile.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "main/SettingsFile.h"
 
 #include <QAbstractButton>
 

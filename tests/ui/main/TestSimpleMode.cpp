@@ -1,6 +1,6 @@
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
 
 #include <QAbstractButton>
 

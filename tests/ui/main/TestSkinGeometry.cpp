@@ -1,9 +1,9 @@
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
-#include "Skin.h"
-#include "SkinnedWindow.h"
-#include "Waiting.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "progress/Waiting.h"
+#include "skin/Skin.h"
+#include "skin/SkinnedWindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>

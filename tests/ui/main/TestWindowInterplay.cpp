@@ -1,10 +1,10 @@
-#include "Customize.h"
-#include "FAbout.h"
-#include "FCheck.h"
-#include "Fonts.h"
 #include "MainFormFixture.h"
-#include "MessageBox.h"
-#include "Waiting.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "info/Customize.h"
+#include "info/FAbout.h"
+#include "keycheck/FCheck.h"
+#include "progress/Waiting.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "AppForms.h"
-#include "Fonts.h"
-#include "MainForm.h"
-#include "MemoryTextFileLayer.h"
-#include "MessageBox.h"
-#include "ScriptedRandomSource.h"
-#include "Waiting.h"
+#include "common/Fonts.h"
+#include "common/MessageBox.h"
+#include "main/MainForm.h"
+#include "progress/Waiting.h"
+#include "support/MemoryTextFileLayer.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>

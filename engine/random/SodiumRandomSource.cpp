@@ -1,0 +1,68 @@
+#include "random/SodiumRandomSource.h"
+
+#include <cstring>
+#include <mutex>
+#include <sodium.h>
+#include <stdexcept>
+
+namespace parolex {
+
+namespace {
+
+void initialiseSodium()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (sodium_init() < 0)
+            throw std::runtime_error("libsodium could not be initialised");
+    });
+}
+
+} // namespace
+
+SodiumRandomSource::SodiumRandomSource() : m_block(blockSize)
+{
+    initialiseSodium();
+}
+
+SodiumRandomSource::~SodiumRandomSource()
+{
+    sodium_memzero(m_block.data(), m_block.size());
+}
+
+void SodiumRandomSource::generate(std::span<quint8> out)
+{
+    // The original design re-seeded its generator from the clock before every draw so that
+    // its values would not follow a predictable sequence. Here every block's key comes from
+    // the operating system's entropy pool, and ChaCha20's keystream never repeats under one
+    // key, so there is nothing a clock could add: it would only bring in a guessable input.
+    std::array<unsigned char, crypto_stream_chacha20_KEYBYTES> key;
+    std::array<unsigned char, crypto_stream_chacha20_NONCEBYTES> nonce{};
+    randombytes_buf(key.data(), key.size());
+    crypto_stream_chacha20(out.data(), out.size(), nonce.data(), key.data());
+    sodium_memzero(key.data(), key.size());
+}
+
+void SodiumRandomSource::fill(std::span<quint8> bytes)
+{
+    while (!bytes.empty()) {
+        if (m_pos == blockSize && bytes.size() >= size_t(blockSize)) {
+            // Whole blocks go straight to the caller.
+            generate(bytes.first(blockSize));
+            bytes = bytes.subspan(blockSize);
+            continue;
+        }
+        if (m_pos == blockSize) {
+            generate(m_block);
+            m_pos = 0;
+        }
+        const size_t take = std::min(bytes.size(), size_t(blockSize - m_pos));
+        std::memcpy(bytes.data(), m_block.data() + m_pos, take);
+        // Bytes handed out are not kept: no later reader of this memory sees them.
+        sodium_memzero(m_block.data() + m_pos, take);
+        m_pos += qsizetype(take);
+        bytes = bytes.subspan(take);
+    }
+}
+
+} // namespace parolex

@@ -1,0 +1,68 @@
+#include "run/RunChecks.h"
+
+#include "failure/FailureNumbers.h"
+#include "run/RunTexts.h"
+#include "text/Cp936.h"
+
+#include <cmath>
+
+namespace parolex {
+
+namespace {
+
+constexpr int minLength = 1;
+constexpr int maxLength = 26;
+constexpr qsizetype maxOwnSymbols = 10;
+constexpr qsizetype minPoolSize = 3;
+
+bool readDecimal(const QString &text, double &value)
+{
+    bool ok = false;
+    value = text.trimmed().toDouble(&ok);
+    return ok && !std::isnan(value);
+}
+
+} // namespace
+
+CountReading readCount(const QString &countText)
+{
+    double value = 0;
+    if (!readDecimal(countText, value))
+        return {CountVerdict::Invalid, 0};
+    const double count = std::floor(value);
+    if (count > double(countLimit))
+        return {CountVerdict::TooLarge, 0};
+    if (count < 0)
+        return {CountVerdict::Invalid, 0};
+    if (count == 0)
+        return {CountVerdict::Zero, 0};
+    return {CountVerdict::Accepted, qint64(count)};
+}
+
+RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
+{
+    const GenerationOptions &options = run.options;
+
+    double lengthValue = 0;
+    if (!readDecimal(options.LengthText, lengthValue))
+        return RunStep::failed(failure::TypeMismatch);
+    if (lengthValue > maxLength || lengthValue < minLength)
+        return run.reject(texts::lengthOutOfRange(), texts::warningTitle(), MessageIcon::Warning);
+    // A fractional length becomes a whole number the way a conversion to an integer
+    // rounds: to the nearest, halves to even.
+    length = int(std::nearbyint(lengthValue));
+
+    if (characterCount(options.OwnSymbols) > maxOwnSymbols)
+        return run.reject(texts::tooManySymbols(), texts::warningTitle(), MessageIcon::Warning);
+    // The file would hold '?' where the list shows the real character.
+    if (options.FileOutput && !Cp936::canEncode(options.OwnSymbols))
+        return run.reject(texts::symbolsNotWritable(), texts::warningTitle(), MessageIcon::Warning);
+
+    run.ui.clearResults();
+    pool = CharacterPool::build(options);
+    if (pool.size() < minPoolSize)
+        return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
+    return RunStep::proceed();
+}
+
+} // namespace parolex

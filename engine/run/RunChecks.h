@@ -1,0 +1,35 @@
+#pragma once
+
+#include "run/CharacterPool.h"
+#include "run/RunContext.h"
+
+#include <QString>
+
+namespace parolex {
+
+/// The most passwords one run makes: 2^24.
+inline constexpr qint64 countLimit = 16777216;
+
+enum class CountVerdict
+{
+    Accepted,
+    TooLarge,
+    Invalid,
+    Zero
+};
+
+struct CountReading
+{
+    CountVerdict verdict = CountVerdict::Invalid;
+    qint64 count = 0;
+};
+
+/// N from the count text: the decimal number rounded down, blanks around it ignored.
+/// A text that is no number at all is Invalid, like a negative count.
+CountReading readCount(const QString &countText);
+
+/// The checks of a random run in their order (length, own symbols, the result list
+/// cleared, the pool, its size). On success @p length and @p pool hold what the run uses.
+RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool);
+
+} // namespace parolex

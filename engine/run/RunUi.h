@@ -1,0 +1,54 @@
+#pragma once
+
+#include "store/PasswordBlock.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace parolex {
+
+enum class MessageIcon
+{
+    None,
+    Warning,
+    Information
+};
+
+/// The user-interface operations a run needs. The main window provides them for the
+/// desktop program, the terminal front end for itself, tests with a recording fake.
+class RunUi
+{
+public:
+    virtual ~RunUi() = default;
+
+    /// A modal message with a single OK button. An empty @p title stands for the program's title.
+    virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;
+
+    /// Shows the progress window, loading it (and so running its load steps) when it is not loaded.
+    virtual void showProgress() = 0;
+    /// Makes the progress label visible. Addresses the progress window, so a window the user
+    /// closed during the run is loaded again.
+    virtual void showProgressLabel() = 0;
+    virtual void setProgressText(const QString &text) = 0;
+    /// Unloads the progress window; does nothing when it is not loaded.
+    virtual void closeProgress() = 0;
+
+    virtual void clearResults() = 0;
+    /// Rows [first, first + count) of @p block join the end of the result list. The block is
+    /// shared with the list, not copied; the run only ever adds rows after those it handed over.
+    virtual void appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count) = 0;
+    virtual void insertResultAtTop(QStringView password) = 0;
+    virtual void selectResult(QStringView password) = 0;
+    virtual void enableResults() = 0;
+
+    /// Clears the clipboard, then puts @p text on it.
+    virtual void setClipboardText(const QString &text) = 0;
+
+    /// Asked once per password during a random run: whether the interface wants an event
+    /// pass now. Must be cheap (a timer check).
+    virtual bool eventPassDue() = 0;
+    /// Lets the interface handle its pending events.
+    virtual void processPendingEvents() = 0;
+};
+
+} // namespace parolex

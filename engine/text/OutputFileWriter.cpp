@@ -1,0 +1,74 @@
+#include "text/OutputFileWriter.h"
+
+#include "text/Cp936.h"
+
+namespace parolex {
+
+OutputFileWriter::OutputFileWriter(std::unique_ptr<TextOutputFile> file) : m_file(std::move(file))
+{
+    m_buffer.resize(bufferSize);
+}
+
+OutputFileWriter::~OutputFileWriter()
+{
+    close();
+}
+
+int OutputFileWriter::writeLine(QStringView text)
+{
+    QByteArray encoded;
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii &= c.unicode() < 0x80;
+    if (!ascii)
+        encoded = Cp936::encode(text);
+    const qsizetype size = ascii ? text.size() : encoded.size();
+    if (m_used + size + 2 > bufferSize) {
+        if (const int error = flush())
+            return error;
+    }
+    if (size + 2 > bufferSize) {
+        // Longer than the whole buffer: straight to the file.
+        encoded = ascii ? text.toLatin1() : encoded;
+        encoded.append("\r\n", 2);
+        return m_file->append(encoded);
+    }
+    char *out = m_buffer.data() + m_used;
+    if (ascii) {
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = char(text[i].unicode());
+    } else {
+        std::copy(encoded.cbegin(), encoded.cend(), out);
+    }
+    out[size] = '\r';
+    out[size + 1] = '\n';
+    m_used += size + 2;
+    return 0;
+}
+
+void OutputFileWriter::setRowAlphabet(const CharacterPool &alphabet)
+{
+    m_rows.prepare(alphabet, &Cp936::encode);
+}
+
+int OutputFileWriter::flush()
+{
+    if (m_used == 0 || m_closed)
+        return 0;
+    const qsizetype used = m_used;
+    // Dropped whether or not it reaches the file: after a failure the run ends.
+    m_used = 0;
+    return m_file->append(QByteArrayView(m_buffer.constData(), used));
+}
+
+int OutputFileWriter::close()
+{
+    if (m_closed)
+        return 0;
+    const int flushError = flush();
+    m_closed = true;
+    const int closeError = m_file->close();
+    return flushError != 0 ? flushError : closeError;
+}
+
+} // namespace parolex

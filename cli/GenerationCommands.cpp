@@ -48,7 +48,7 @@ ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options)
     TerminalRunUi ui(errors, results.get());
     SodiumRandomSource random;
     SystemTextFileLayer files;
-    const RunOutcome outcome = RunGeneration(options, ui, random, files);
+    const RunOutcome outcome = RunGeneration(options, ui, ui, random, files);
     if (results)
         results->flush();
     if (outcome.kind == RunOutcome::Kind::Failed)

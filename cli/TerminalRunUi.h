@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressLine.h"
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 
 namespace parolex {
@@ -12,7 +13,7 @@ class StandardOutput;
 /// standard error, the result list on standard output. There is no clipboard, selection or
 /// event loop; the list is only written, never kept, so a run needs no more memory than
 /// its own.
-class TerminalRunUi : public RunUi
+class TerminalRunUi : public RunUi, public ResultSink
 {
 public:
     /// @p results takes the passwords that would join the result list; null when the run
@@ -24,11 +25,8 @@ public:
     void showProgressLabel() override {}
     void setProgressText(const QString &text) override;
     void closeProgress() override;
-    void clearResults() override {}
     void appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count) override;
     void insertResultAtTop(QStringView password) override;
-    void selectResult(QStringView) override {}
-    void enableResults() override {}
     void setClipboardText(const QString &) override {}
     bool eventPassDue() override { return false; }
     void processPendingEvents() override {}

@@ -1,6 +1,6 @@
 #include "CliProcess.h"
-#include "failure/ReportRunError.h"
 #include "key/DeriveKeyPassword.h"
+#include "run/ReportRunError.h"
 
 #include <QFile>
 #include <QProcess>
@@ -30,7 +30,7 @@ QStringList placed(QStringList texts, const QTemporaryDir &dir)
 
 QString reported(int number)
 {
-    return u"[Morvik Parolex] "_s + runErrorText(number) + u"\nparolex-cli: 错误号 "_s +
+    return u"[Morvik Parolex] "_s + runErrorText(Failure::Number(number)) + u"\nparolex-cli: 错误号 "_s +
            QString::number(number) + u'\n';
 }
 
@@ -213,7 +213,7 @@ void TestCliCommands::deriveTakesKeysFromArguments()
     const QStringList keys{u"abc"_s, u""_s, u"中文Key 123"_s, u"-5"_s};
     QByteArray expected;
     for (const QString &key : keys)
-        expected += DeriveKeyPassword(key).value_or(QString()).toUtf8() + '\n';
+        expected += (*DeriveKeyPassword(key)).toUtf8() + '\n';
     const CliResult result =
         runCli(QStringList{u"derive"_s, u"abc"_s, u""_s, u"中文Key 123"_s, u"--"_s, u"-5"_s});
     QCOMPARE(result.err, QByteArray());

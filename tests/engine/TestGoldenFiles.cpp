@@ -1,7 +1,6 @@
 #include "io/SystemTextFileLayer.h"
 #include "run/RunGeneration.h"
-#include "support/FakeRunUi.h"
-#include "support/ScriptedRandomSource.h"
+#include "support/RunHarness.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,11 +25,12 @@ Q_DECLARE_METATYPE(parolex::GenerationOptions)
 
 /// Output files against the expected bytes in tests/data/<case>/expected.txt; Key-file
 /// cases read tests/data/<case>/keys.txt.
-class TestGoldenFiles : public QObject
+class TestGoldenFiles : public QObject, RunHarness
 {
     Q_OBJECT
 
 private slots:
+    void init() { resetFakes(); }
     void outputFileMatchesItsGoldenFile_data();
     void outputFileMatchesItsGoldenFile();
 };
@@ -80,10 +80,9 @@ void TestGoldenFiles::outputFileMatchesItsGoldenFile()
     if (options.FromKey)
         options.KeyFilePath = data.filePath(u"keys.txt"_s);
 
-    FakeRunUi ui;
-    ScriptedRandomSource random(script);
-    SystemTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = script;
+    SystemTextFileLayer systemFiles;
+    RunGeneration(options, ui, ui, random, systemFiles);
     QCOMPARE(ui.callsStartingWith(u"message"_s),
              QStringList{u"message|Information|:)|密码已经被写入"_s + options.OutputFilePath + u"中。"_s});
     QCOMPARE(readAll(options.OutputFilePath), readAll(data.filePath(u"expected.txt"_s)));

@@ -1,7 +1,5 @@
 #include "run/RunGeneration.h"
-#include "support/FakeRunUi.h"
-#include "support/MemoryTextFileLayer.h"
-#include "support/ScriptedRandomSource.h"
+#include "support/RunHarness.h"
 #include "text/Cp936.h"
 
 #include <QTest>
@@ -50,11 +48,12 @@ QStringList inserts(const QStringList &passwords)
 
 Q_DECLARE_METATYPE(parolex::GenerationOptions)
 
-class TestKeyRuns : public QObject
+class TestKeyRuns : public QObject, RunHarness
 {
     Q_OBJECT
 
 private slots:
+    void init() { resetFakes(); }
     void aSingleKeyRunSelectsAndCopiesItsPassword();
     void aSingleKeyThatOverflowsLeavesTheListClearedAndTheClipboard();
     void aKeyFileRunInsertsOnTopAndWritesInFileOrder();
@@ -68,12 +67,9 @@ private slots:
 
 void TestKeyRuns::aSingleKeyRunSelectsAndCopiesItsPassword()
 {
-    FakeRunUi ui;
     ui.insertResultAtTop(u"earlier"_s);
     ui.calls.clear();
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
-    RunGeneration(keyRun(false), ui, ui, random, files);
+    runGeneration(keyRun(false));
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"insert|3002872312"_s, u"select|3002872312"_s,
                           u"clipboard|3002872312"_s, u"closeProgress"_s, u"enable"_s}));
@@ -86,13 +82,10 @@ void TestKeyRuns::aSingleKeyThatOverflowsLeavesTheListClearedAndTheClipboard()
 {
     GenerationOptions options = keyRun(false);
     options.KeyText = QString(32767, u'a');
-    FakeRunUi ui;
     ui.insertResultAtTop(u"earlier"_s);
     ui.clipboard = u"before"_s;
     ui.calls.clear();
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    runGeneration(options);
     QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"clear"_s, overflow, u"closeProgress"_s}));
     QCOMPARE(ui.results.size(), 0);
     QCOMPARE(ui.clipboard, u"before"_s);
@@ -100,13 +93,10 @@ void TestKeyRuns::aSingleKeyThatOverflowsLeavesTheListClearedAndTheClipboard()
 
 void TestKeyRuns::aKeyFileRunInsertsOnTopAndWritesInFileOrder()
 {
-    FakeRunUi ui;
     ui.insertResultAtTop(u"earlier"_s);
     ui.calls.clear();
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\n\r\n");
-    RunGeneration(keyRun(true), ui, ui, random, files);
+    runGeneration(keyRun(true));
 
     QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"insert|3002872312"_s, u"insert|0"_s,
                                     u"closeProgress"_s, written, u"enable"_s}));
@@ -136,12 +126,10 @@ void TestKeyRuns::keyFilesAreReadByTheLineRule()
     QFETCH(QByteArray, content);
     QFETCH(QStringList, passwords);
     for (const qsizetype piece : {qsizetype(1), qsizetype(7), qsizetype(1 << 20)}) {
-        FakeRunUi ui;
-        ScriptedRandomSource random;
-        MemoryTextFileLayer files;
+        resetFakes();
         files.readPieceSize = piece;
         files.setContent(u"keys.txt"_s, content);
-        RunGeneration(keyRun(true), ui, ui, random, files);
+        runGeneration(keyRun(true));
         QCOMPARE(ui.callsStartingWith(u"insert"_s), inserts(passwords));
         QCOMPARE(lines(files.content(u"out.txt"_s)), QStringList{header} + passwords + closing);
     }
@@ -197,14 +185,11 @@ void TestKeyRuns::keyFileFailures()
     QFETCH(qint64, readFailureAt);
     QFETCH(QStringList, calls);
     QFETCH(QStringList, fileLines);
-    FakeRunUi ui;
     ui.insertResultAtTop(u"earlier"_s);
     ui.calls.clear();
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, content);
     files.readFailureAt = readFailureAt;
-    RunGeneration(run, ui, ui, random, files);
+    runGeneration(run);
     QCOMPARE(ui.calls, calls);
     QCOMPARE(lines(files.content(u"out.txt"_s)), fileLines);
     QCOMPARE(ui.resultTexts().last(), u"earlier"_s);
@@ -215,11 +200,8 @@ void TestKeyRuns::aKeyFileIsNeverItsOwnOutputFile()
 {
     GenerationOptions options = keyRun(true);
     options.OutputFilePath = u"./sub/../keys.txt"_s;
-    FakeRunUi ui;
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\n");
-    RunGeneration(options, ui, ui, random, files);
+    runGeneration(options);
     QCOMPARE(ui.calls,
              (QStringList{u"message|Information|:)|输入文件和输出文件不能是同一个文件，请重新选择。"_s,
                           u"closeProgress"_s}));
@@ -229,12 +211,9 @@ void TestKeyRuns::aKeyFileIsNeverItsOwnOutputFile()
 
 void TestKeyRuns::aSecondRunAddsOnTopAndRewritesTheFile()
 {
-    FakeRunUi ui;
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\nad");
-    RunGeneration(keyRun(true), ui, ui, random, files);
-    RunGeneration(keyRun(true), ui, ui, random, files);
+    runGeneration(keyRun(true));
+    runGeneration(keyRun(true));
     QCOMPARE(ui.resultTexts(),
              (QStringList{u"2001589844"_s, u"3002872312"_s, u"2001589844"_s, u"3002872312"_s}));
     QCOMPARE(lines(files.content(u"out.txt"_s)),

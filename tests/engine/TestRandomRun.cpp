@@ -1,14 +1,12 @@
 #include "run/RunGeneration.h"
-#include "support/FakeRunUi.h"
-#include "support/MemoryTextFileLayer.h"
-#include "support/ScriptedRandomSource.h"
+#include "support/AddressSpaceLimit.h"
+#include "support/RunHarness.h"
 #include "text/Cp936.h"
 
 #include <QFile>
 #include <QTest>
 #include <random>
 #include <set>
-#include <sys/resource.h>
 
 using namespace parolex;
 using namespace parolex::fakes;
@@ -50,11 +48,12 @@ QStringList fileLines(const MemoryTextFileLayer &files)
 
 } // namespace
 
-class TestRandomRun : public QObject
+class TestRandomRun : public QObject, RunHarness
 {
     Q_OBJECT
 
 private slots:
+    void init() { resetFakes(); }
     void callsComeInTheOrderOfTheRun();
     void anEventPassDeliversWhatCameBefore();
     void progressTextsOnEveryThousandth_data();
@@ -74,10 +73,8 @@ void TestRandomRun::callsComeInTheOrderOfTheRun()
 {
     GenerationOptions options = randomRun(u"3"_s, u"2"_s);
     options.FileOutput = true;
-    FakeRunUi ui;
-    ScriptedRandomSource random(bytes({1, 2, 3, 4, 5, 6}));
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = bytes({1, 2, 3, 4, 5, 6});
+    runGeneration(options);
 
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"append|0|3"_s, u"label"_s, u"select|56"_s,
@@ -94,12 +91,10 @@ void TestRandomRun::callsComeInTheOrderOfTheRun()
 
 void TestRandomRun::anEventPassDeliversWhatCameBefore()
 {
-    FakeRunUi ui;
     // Asked once per candidate: before the first, second, third and fourth.
     ui.eventPassScript = {true, false, true, true};
-    ScriptedRandomSource random(bytes({1, 2, 3, 4}));
-    MemoryTextFileLayer files;
-    RunGeneration(randomRun(u"4"_s, u"1"_s), ui, ui, random, files);
+    random.script = bytes({1, 2, 3, 4});
+    runGeneration(randomRun(u"4"_s, u"1"_s));
 
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"events"_s, u"append|0|2"_s, u"label"_s,
@@ -123,10 +118,8 @@ void TestRandomRun::progressTextsOnEveryThousandth()
 {
     QFETCH(QString, count);
     QFETCH(QStringList, texts);
-    FakeRunUi ui;
-    ScriptedRandomSource random(bytes({1, 2, 3}));
-    MemoryTextFileLayer files;
-    RunGeneration(randomRun(count, u"4"_s), ui, ui, random, files);
+    random.script = bytes({1, 2, 3});
+    runGeneration(randomRun(count, u"4"_s));
     QCOMPARE(ui.callsStartingWith(u"text"_s), texts);
     // Each text follows the delivery of the rows up to its counter.
     for (const QString &text : texts) {
@@ -163,10 +156,8 @@ void TestRandomRun::repeatFilterKeepsFirstOccurrencesOnly()
     GenerationOptions options = randomRun(u"5000"_s, u"1"_s, u"ab"_s);
     options.UseUnderscore = true;
     options.FilterDuplicates = filter;
-    FakeRunUi ui;
-    ScriptedRandomSource random(script);
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = script;
+    runGeneration(options);
     if (filter)
         QCOMPARE(ui.resultTexts(), list);
     else
@@ -179,11 +170,9 @@ void TestRandomRun::aDroppedLastCandidateSelectsItsEqual()
     GenerationOptions options = randomRun(u"3"_s, u"1"_s, u"ab"_s);
     options.UseUnderscore = true;
     options.FilterDuplicates = true;
-    FakeRunUi ui;
     ui.clipboard = u"before"_s;
-    ScriptedRandomSource random(bytes({0, 1, 0}));
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = bytes({0, 1, 0});
+    runGeneration(options);
     QCOMPARE(ui.resultTexts(), (QStringList{u"_"_s, u"a"_s}));
     QCOMPARE(ui.callsStartingWith(u"select"_s), QStringList{u"select|_"_s});
     QCOMPARE(ui.selectedRow, 0);
@@ -196,10 +185,8 @@ void TestRandomRun::theFilterSeesARepeatedSymbolAsOneCharacter()
     GenerationOptions options = randomRun(u"2"_s, u"1"_s, u"aaa"_s);
     options.UseLetters = true;
     options.FilterDuplicates = true;
-    FakeRunUi ui;
-    ScriptedRandomSource random(bytes({0, 26}));
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = bytes({0, 26});
+    runGeneration(options);
     QCOMPARE(ui.resultTexts(), QStringList{u"a"_s});
     QCOMPARE(ui.selectedRow, 0);
 }
@@ -221,14 +208,11 @@ void TestRandomRun::filterMatchesAReferenceAcrossBatches()
     const int count = 30000;
     GenerationOptions options = randomRun(QString::number(count), QString::number(length));
     options.FilterDuplicates = filter;
-    FakeRunUi ui;
-    ScriptedRandomSource random;
     std::mt19937 engine(12345);
     random.generator = [&engine] {
         return quint8(engine());
     };
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    runGeneration(options);
 
     // The same draw, one character at a time: bytes from 250 on are rejected for 10 entries.
     std::mt19937 reference(12345);
@@ -257,10 +241,8 @@ void TestRandomRun::eachPasswordDrawsExactlyItsLength()
         script.append(char(i));
     GenerationOptions options = randomRun(u"2"_s, u"26"_s);
     options.UseLetters = options.UseUpperCase = options.UseUnderscore = true;
-    FakeRunUi ui;
-    ScriptedRandomSource random(script);
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
+    random.script = script;
+    runGeneration(options);
     QCOMPARE(ui.resultTexts(),
              (QStringList{u"0123456789ABCDEFGHIJKLMNOP"_s, u"Q0123456789ABCDEFGHIJKLMNO"_s}));
 }
@@ -269,11 +251,9 @@ void TestRandomRun::aFailingDiskEndsTheRunWithWhatWasWritten()
 {
     GenerationOptions options = randomRun(u"100000"_s, u"26"_s);
     options.FileOutput = true;
-    FakeRunUi ui;
-    ScriptedRandomSource random(bytes({1, 2, 3, 4, 5, 6, 7}));
-    MemoryTextFileLayer files;
+    random.script = bytes({1, 2, 3, 4, 5, 6, 7});
     files.writeBudget = 500000;
-    RunGeneration(options, ui, ui, random, files);
+    runGeneration(options);
 
     QVERIFY(ui.calls.endsWith(u"closeProgress"_s));
     QCOMPARE(ui.calls.at(ui.calls.size() - 2),
@@ -292,24 +272,12 @@ void TestRandomRun::aFailingDiskEndsTheRunWithWhatWasWritten()
 
 void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()
 {
-    // Leave the process 256 MiB more address space than it uses: the 436 MB of the
-    // largest run cannot be had.
-    QFile status(u"/proc/self/statm"_s);
-    QVERIFY(status.open(QIODevice::ReadOnly));
-    const qint64 pages = status.readAll().split(' ').first().toLongLong();
-    rlimit original{};
-    QCOMPARE(getrlimit(RLIMIT_AS, &original), 0);
-    rlimit tight = original;
-    tight.rlim_cur = rlim_t(pages * 4096 + (256 << 20));
-    QCOMPARE(setrlimit(RLIMIT_AS, &tight), 0);
-
-    GenerationOptions options = randomRun(u"16777216"_s, u"26"_s);
-    FakeRunUi ui;
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
-    RunGeneration(options, ui, ui, random, files);
-    setrlimit(RLIMIT_AS, &original);
-
+    {
+        // 256 MiB more than the process uses: the 436 MB of the largest run cannot be had.
+        const AddressSpaceLimit limit(qint64(256) << 20);
+        QVERIFY(limit.isSet());
+        runGeneration(randomRun(u"16777216"_s, u"26"_s));
+    }
     QCOMPARE(
         ui.calls,
         (QStringList{u"showProgress"_s, u"clear"_s,

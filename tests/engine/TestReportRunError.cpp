@@ -1,8 +1,6 @@
 #include "run/ReportRunError.h"
 #include "run/RunContext.h"
-#include "support/FakeRunUi.h"
-#include "support/MemoryTextFileLayer.h"
-#include "support/ScriptedRandomSource.h"
+#include "support/RunHarness.h"
 
 #include <QTest>
 
@@ -43,11 +41,12 @@ QString internalError(const QString &number)
 
 } // namespace
 
-class TestReportRunError : public QObject
+class TestReportRunError : public QObject, RunHarness
 {
     Q_OBJECT
 
 private slots:
+    void init() { resetFakes(); }
     void everyNumberHasItsText_data();
     void everyNumberHasItsText();
     void closesTheFilesThenShowsTheMessageThenClosesTheProgressWindow();
@@ -83,9 +82,6 @@ void TestReportRunError::everyNumberHasItsText()
 
 void TestReportRunError::closesTheFilesThenShowsTheMessageThenClosesTheProgressWindow()
 {
-    FakeRunUi ui;
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
     const GenerationOptions options;
     RunContext run{options, ui, ui, random, files, 1, nullptr, nullptr};
     run.keys = std::make_unique<KeyLineReader>(std::make_unique<RecordedFile>(ui, u"keys"_s));

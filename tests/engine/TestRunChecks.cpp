@@ -1,7 +1,5 @@
 #include "run/RunGeneration.h"
-#include "support/FakeRunUi.h"
-#include "support/MemoryTextFileLayer.h"
-#include "support/ScriptedRandomSource.h"
+#include "support/RunHarness.h"
 #include "text/Cp936.h"
 
 #include <QTest>
@@ -48,11 +46,12 @@ GenerationOptions options(const QString &count, const QString &length, const QSt
 
 Q_DECLARE_METATYPE(parolex::GenerationOptions)
 
-class TestRunChecks : public QObject
+class TestRunChecks : public QObject, RunHarness
 {
     Q_OBJECT
 
 private slots:
+    void init() { resetFakes(); }
     void rejectsInOrder_data();
     void rejectsInOrder();
     void acceptsAtTheLimits_data();
@@ -110,10 +109,7 @@ void TestRunChecks::rejectsInOrder()
 {
     QFETCH(GenerationOptions, run);
     QFETCH(QStringList, calls);
-    FakeRunUi ui;
-    ScriptedRandomSource random;
-    MemoryTextFileLayer files;
-    RunGeneration(run, ui, ui, random, files);
+    runGeneration(run);
     QCOMPARE(ui.calls, calls);
     QCOMPARE(files.openCount(), 0);
     QVERIFY(!ui.progressLoaded);
@@ -145,11 +141,9 @@ void TestRunChecks::acceptsAtTheLimits()
 {
     QFETCH(GenerationOptions, run);
     QFETCH(QStringList, list);
-    FakeRunUi ui;
     // Bytes 0 and 10 alternate; a pool of three reads byte 10 as entry 1.
-    ScriptedRandomSource random(QByteArray("\x00\x0a", 2));
-    MemoryTextFileLayer files;
-    RunGeneration(run, ui, ui, random, files);
+    random.script = QByteArray("\x00\x0a", 2);
+    runGeneration(run);
     QCOMPARE(ui.resultTexts(), list);
     QCOMPARE(ui.calls.last(), u"enable"_s);
     QVERIFY(ui.callsStartingWith(u"message"_s).isEmpty());
@@ -157,8 +151,6 @@ void TestRunChecks::acceptsAtTheLimits()
 
 void TestRunChecks::aRejectedRandomRunLeavesTheHeaderAndTheListAsTheCheckSays()
 {
-    MemoryTextFileLayer files;
-    ScriptedRandomSource random;
     const QByteArray header = Cp936::encode(u"以下密码由Morvik Parolex生成。共 2000个0位密码。\r\n"_s);
 
     FakeRunUi lengthRejected;

@@ -132,6 +132,15 @@ RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSour
         return {RunOutcome::Kind::Failed, step.failure};
     case RunStep::Kind::Ended:
         return {RunOutcome::Kind::Rejected};
+    case RunStep::Kind::Stopped:
+        // What was written stays, as whole lines; only a file that cannot take them is
+        // worth a word.
+        if (const int error = run.closeFiles()) {
+            ReportRunError(error, ui);
+            return {RunOutcome::Kind::Failed, error};
+        }
+        ui.closeProgress();
+        return {RunOutcome::Kind::Stopped};
     case RunStep::Kind::Proceed:
         break;
     }

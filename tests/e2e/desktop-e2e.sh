@@ -70,6 +70,13 @@ out="$session_dir/out.txt"
 printf 'abc\r\n\r\n' >"$keys"
 click "$main_window" 116 64   # 根据Key生成
 click "$main_window" 50 88    # 批量输出(输入Key)到文件
+
+step "the save dialog is Chinese: 另存为"
+click "$main_window" 403 73   # the save picture beside 输出文件
+dialog=$(find_window "另存为")
+xdotool windowactivate --sync "$dialog" key Escape 2>/dev/null || xdotool key --window "$dialog" Escape
+wait_until 10 "the save dialog closing" bash -c "! xdotool search --onlyvisible --name '^另存为\$'"
+
 click "$main_window" 336 73   # 输出文件
 xdotool type --delay 10 "$out"
 click "$main_window" 336 97   # Key输入

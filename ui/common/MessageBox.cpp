@@ -1,7 +1,9 @@
 #include "common/MessageBox.h"
 
+#include "common/ButtonFace.h"
 #include "product/ProductInfo.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <utility>
 
@@ -46,6 +48,8 @@ std::unique_ptr<QMessageBox> MessageBox::create(const QString &text, const QStri
     // The progress window floats above everything while a run reports; the message must not
     // hide behind it.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    for (QAbstractButton *button : box->buttons())
+        useFlatFace(button);
     return box;
 }
 

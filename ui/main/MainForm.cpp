@@ -140,8 +140,8 @@ void MainForm::connectHandlers()
     connect(m_ui->CLetter, &QAbstractButton::toggled, this, &MainForm::cLetterClick);
     connect(m_ui->ChTop, &QAbstractButton::toggled, this, &MainForm::chTopClick);
     connect(m_ui->CoCode, &QComboBox::activated, this, &MainForm::coCodeClick);
-    connect(m_ui->Iinput, &ClickableLabel::clicked, this, &MainForm::iinputClick);
-    connect(m_ui->IOutput, &ClickableLabel::clicked, this, &MainForm::iOutputClick);
+    connect(m_ui->Iinput, &QAbstractButton::clicked, this, &MainForm::iinputClick);
+    connect(m_ui->IOutput, &QAbstractButton::clicked, this, &MainForm::iOutputClick);
 }
 
 void MainForm::IsKeyInputEnabled()

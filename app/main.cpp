@@ -1,6 +1,7 @@
 #include "AppForms.h"
 #include "Pictures.h"
 #include "common/Fonts.h"
+#include "common/QtTranslation.h"
 #include "main/MainForm.h"
 #include "product/ProductInfo.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.morvik_parolex.parolex"));
     QApplication::setWindowIcon(QIcon(parolex::picturePath(u"main/app-icon")));
     parolex::installFonts();
+    parolex::installQtTranslation();
 
     parolex::AppForms forms;
     parolex::MainForm *main = forms.mainForm();

@@ -22,6 +22,8 @@ inline ExitStatus exitStatusOf(const RunOutcome &outcome)
     case RunOutcome::Kind::Rejected:
         return ExitStatus::Rejected;
     case RunOutcome::Kind::Failed:
+    // The terminal never asks a run to stop; an unfinished file is no success either way.
+    case RunOutcome::Kind::Stopped:
         break;
     }
     return ExitStatus::Failed;

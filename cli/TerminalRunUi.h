@@ -30,6 +30,7 @@ public:
     void setClipboardText(const QString &) override {}
     bool eventPassDue() override { return false; }
     void processPendingEvents() override {}
+    bool stopRequested() override { return false; }
 
 private:
     ErrorStream &m_errors;

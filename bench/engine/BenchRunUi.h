@@ -32,6 +32,7 @@ public:
     /// about 10 µs.
     bool eventPassDue() override { return (++m_questions & 63) == 0 && m_sinceEvents.hasExpired(10); }
     void processPendingEvents() override;
+    bool stopRequested() override { return false; }
 
     const ResultStore &results() const { return m_results; }
     qsizetype selectedRow() const { return m_selectedRow; }

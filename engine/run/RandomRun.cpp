@@ -66,8 +66,11 @@ RunStep RandomRun::run()
     if (m_run.options.FilterDuplicates) {
         filter.emplace(distinctPasswordsAtMost(alphabet.size(), m_length, count), m_length);
         while (filter->prepareNextPiece()) {
-            if (ui.eventPassDue())
+            if (ui.eventPassDue()) {
                 ui.processPendingEvents();
+                if (ui.stopRequested())
+                    return RunStep::stopped();
+            }
         }
     }
     if (m_run.output)
@@ -100,6 +103,8 @@ RunStep RandomRun::run()
             if (ui.eventPassDue()) {
                 deliver();
                 ui.processPendingEvents();
+                if (ui.stopRequested())
+                    return RunStep::stopped();
             }
             if (!kept[size_t(j)])
                 continue;

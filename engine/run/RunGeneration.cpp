@@ -128,6 +128,15 @@ RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, ResultSink
         return {RunOutcome::Kind::Failed, step.failure};
     case RunStep::Kind::Ended:
         return {RunOutcome::Kind::Rejected};
+    case RunStep::Kind::Stopped:
+        // What was written stays, as whole lines; only a file that cannot take them is
+        // worth a word.
+        if (const Failure failure = run.closeFiles()) {
+            ReportRunError(failure, run);
+            return {RunOutcome::Kind::Failed, failure};
+        }
+        ui.closeProgress();
+        return {RunOutcome::Kind::Stopped};
     case RunStep::Kind::Proceed:
         break;
     }

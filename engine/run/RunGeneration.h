@@ -18,6 +18,7 @@ struct RunOutcome
         Completed, ///< the ending steps ran
         Silent,    ///< a count of 0: nothing shown, nothing done
         Rejected,  ///< an option check refused the run with its message
+        Stopped,   ///< the user ended the program during the run: whole lines kept, nothing shown
         Failed     ///< the error report showed failure number `failure`
     };
     Kind kind = Kind::Completed;

@@ -5,13 +5,15 @@
 namespace parolex {
 
 /// How one stage of a run ended: go on to the next, the run is over (a rejection was
-/// shown), or a failure that the error report turns into its message.
+/// shown), the user asked to end the program during the run, or a failure that the error
+/// report turns into its message.
 struct [[nodiscard]] RunStep
 {
     enum class Kind
     {
         Proceed,
         Ended,
+        Stopped,
         Failed
     };
 
@@ -28,6 +30,12 @@ struct [[nodiscard]] RunStep
     {
         RunStep step;
         step.kind = Kind::Ended;
+        return step;
+    }
+    static RunStep stopped()
+    {
+        RunStep step;
+        step.kind = Kind::Stopped;
         return step;
     }
 

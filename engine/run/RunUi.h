@@ -34,6 +34,10 @@ public:
     virtual bool eventPassDue() = 0;
     /// Lets the interface handle its pending events.
     virtual void processPendingEvents() = 0;
+    /// Asked right after every event pass: true once the user has asked to end the program
+    /// during the run. The run then stops where it is, keeping every whole line it wrote,
+    /// without its closing lines or any message.
+    virtual bool stopRequested() = 0;
 };
 
 } // namespace parolex

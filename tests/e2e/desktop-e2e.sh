@@ -70,6 +70,13 @@ out="$session_dir/out.txt"
 printf 'abc\r\n\r\n' >"$keys"
 click "$main_window" 116 64   # 根据Key生成
 click "$main_window" 50 88    # 批量输出(输入Key)到文件
+
+step "the save dialog is Chinese: 另存为"
+click "$main_window" 403 73   # the save picture beside 输出文件
+dialog=$(find_window "另存为")
+xdotool windowactivate --sync "$dialog" key Escape 2>/dev/null || xdotool key --window "$dialog" Escape
+wait_until 10 "the save dialog closing" bash -c "! xdotool search --onlyvisible --name '^另存为\$'"
+
 click "$main_window" 336 73   # 输出文件
 xdotool type --delay 10 "$out"
 click "$main_window" 336 97   # Key输入
@@ -85,7 +92,45 @@ printf '%s\r\n' "以下密码由Morvik Parolex生成。共10个8位密码。" 30
     iconv -f UTF-8 -t GBK >"$expected"
 cmp "$expected" "$out" || fail "the output file's bytes differ from the expected code page 936 text"
 
-step "close"
-click "$main_window" $((459 - 16)) 14
-wait_until 10 "the program ending" bash -c "! kill -0 $program_pid"
+step "close during the largest run: the program ends, the file keeps whole lines"
+# 16,777,216 passwords of 26 characters, repeat filter on, into a file. The number boxes
+# restore their last number on any key but a digit, so "0" is replaced after the digits.
+largest="$session_dir/largest.txt"
+click "$main_window" 46 64    # 常规
+click "$main_window" 50 112   # 滤掉重复的密码
+click "$main_window" 336 73   # 输出文件
+xdotool key --clearmodifiers ctrl+a BackSpace
+xdotool type --delay 10 "$largest"
+click "$main_window" 140 242  # 密码长度
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 26
+xdotool key Right
+click "$main_window" 140 266  # 生成数量
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 16777216
+xdotool key Right
+click "$main_window" 48 328   # 开始
+wait_until 60 "the first lines in the output file" \
+    bash -c "[ \$(stat -c %s '$largest' 2>/dev/null || echo 0) -gt 2000000 ]"
+# The main window is disabled while the progress window is up; the About dialog opened from
+# there enables it when it closes, and the run goes on.
+progress=$(window_of_width "Morvik Parolex" 350)
+click "$progress" $((350 - 50)) 14         # help
+about=$(window_of_width "Morvik Parolex" 371)
+click "$about" $((371 - 16)) 14            # close the About dialog
+xdotool mousemove --sync --window "$main_window" $((459 - 16)) 14 click 1   # close
+started=$(date +%s%N)
+timeout 10 bash -c "while kill -0 $program_pid 2>/dev/null; do sleep 0.01; done" ||
+    fail "the program did not end within 10s of the close"
+echo "the program ended $((($(date +%s%N) - started) / 1000000)) ms after the close"
+header=$(head -n1 "$largest" | iconv -f GBK -t UTF-8)
+[ "$header" = $'以下密码由Morvik Parolex生成。共16777216个26位密码。\r' ] || fail "the output file starts with '$header'"
+[ "$(tail -c 2 "$largest" | od -An -c | tr -s ' ')" = " \r \n" ] || fail "the output file does not end in CR LF"
+lines=$(($(wc -l <"$largest") - 1))
+[ "$lines" -lt 16777216 ] || fail "the run was not stopped: $lines passwords in the file"
+bad=$(tail -n +2 "$largest" | LC_ALL=C grep -cvE $'^[0-9A-Za-z_+=\\\\/-]{26}\r$' || true)
+[ "$bad" = 0 ] || fail "$bad lines of the output file are not whole passwords"
+echo "the output file holds the header and $lines whole lines"
+[ "$(od -An -c "$program_dir/setup.ini" | tr -s ' ')" = " # F A L S E # \r \n" ] ||
+    fail "setup.ini holds $(od -An -c "$program_dir/setup.ini")"
 echo "1 passed, 0 failed"

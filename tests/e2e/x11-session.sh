@@ -94,3 +94,18 @@ find_window() {
     wait_until 20 "the window \"$1\" appearing" xdotool search --onlyvisible --name "$pattern"
     xdotool search --onlyvisible --name "$pattern" | head -n1
 }
+
+# window_of_width TITLE WIDTH: waits for a visible window with this title and width (windows
+# may share a title) and prints its id.
+window_of_width() {
+    local pattern="^$(printf '%s' "$1" | sed 's/[].[^$*+?(){}|\\]/\\&/g')\$" id
+    local end=$((SECONDS + 20))
+    while [ $SECONDS -lt $end ]; do
+        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+            [ "$(xdotool getwindowgeometry "$id" | awk '/Geometry/{split($2, s, "x"); print s[1]}')" = "$2" ] &&
+                { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    fail "no window \"$1\" $2 pixels wide appeared within 20s"
+}

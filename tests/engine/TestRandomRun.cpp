@@ -66,6 +66,8 @@ private slots:
     void filterMatchesAReferenceAcrossBatches();
     void eachPasswordDrawsExactlyItsLength();
     void aFailingDiskEndsTheRunWithWhatWasWritten();
+    void aStopKeepsTheWholeLinesWrittenSoFar_data();
+    void aStopKeepsTheWholeLinesWrittenSoFar();
     void aRunThatDoesNotFitInMemoryIsFailure7();
 };
 
@@ -268,6 +270,64 @@ void TestRandomRun::aFailingDiskEndsTheRunWithWhatWasWritten()
     for (qsizetype i = 1; i + 1 < lines.size(); ++i)
         QCOMPARE(ui.results.text(i - 1), lines.at(i));
     QCOMPARE(files.openCount(), 0);
+}
+
+void TestRandomRun::aStopKeepsTheWholeLinesWrittenSoFar_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("filter");
+    QTest::addColumn<QList<int>>("passesBefore");
+    QTest::addColumn<int>("stopAtPass");
+    QTest::addColumn<int>("keptLines");
+
+    // Candidates are counted from 1; a pass before candidate k follows the k - 1 before it.
+    QTest::newRow("a stop at the first pass keeps the lines before it")
+        << u"5"_s << false << QList<int>{3} << 1 << 2;
+    QTest::newRow("a pass without a stop goes on, a later stop ends the run in the next batch")
+        << u"20000"_s << false << QList<int>{100, 10000} << 2 << 9999;
+    QTest::newRow("a stop while the repeat filter prepares its table leaves the header only")
+        << u"1000000"_s << true << QList<int>{} << 1 << 0;
+}
+
+void TestRandomRun::aStopKeepsTheWholeLinesWrittenSoFar()
+{
+    QFETCH(QString, count);
+    QFETCH(bool, filter);
+    QFETCH(QList<int>, passesBefore);
+    QFETCH(int, stopAtPass);
+    QFETCH(int, keptLines);
+
+    GenerationOptions options = randomRun(count, u"26"_s);
+    options.UseLetters = options.UseUpperCase = true;
+    options.FilterDuplicates = filter;
+    options.FileOutput = true;
+    // With the filter on, the questions before the first candidate come from preparing it.
+    if (filter)
+        ui.eventPassScript = {true};
+    for (const int candidate : passesBefore) {
+        ui.eventPassScript.resize(candidate);
+        ui.eventPassScript[candidate - 1] = true;
+    }
+    ui.stopAtPass = stopAtPass;
+    std::mt19937 generator(7);
+    random.generator = [&generator] {
+        return quint8(generator());
+    };
+    const RunOutcome outcome = runGeneration(options);
+
+    QCOMPARE(outcome.kind, RunOutcome::Kind::Stopped);
+    QCOMPARE(ui.eventPasses, qsizetype(stopAtPass));
+    QCOMPARE(files.openCount(), 0);
+    const QByteArray content = files.content(u"out.txt"_s);
+    QVERIFY(content.endsWith("\r\n"));
+    const QStringList lines = fileLines(files);
+    QCOMPARE(lines.size(), 1 + keptLines);
+    QCOMPARE(lines.first(), u"以下密码由Morvik Parolex生成。共%1个26位密码。"_s.arg(count));
+    QCOMPARE(lines.mid(1), ui.resultTexts().mid(0, keptLines));
+    // No ending steps: neither closing lines nor a message, no selection, no clipboard.
+    for (const QString &ending : {u"message"_s, u"select"_s, u"clipboard"_s, u"enable"_s})
+        QVERIFY2(ui.callsStartingWith(ending).isEmpty(), qPrintable(ending));
+    QCOMPARE(ui.calls.last(), u"closeProgress"_s);
 }
 
 void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()

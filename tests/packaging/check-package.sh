@@ -29,7 +29,7 @@ echo "-- cpack"
 deb=$(ls "$scratch"/morvik-parolex_*.deb) || fail "no .deb was built"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6svg6 libsodium23 fonts-noto-cjk fonts-liberation; do
+for need in libqt6widgets6 libqt6svg6 libsodium23 fonts-noto-cjk fonts-liberation qt6-translations-l10n; do
     [[ $depends == *"$need"* ]] || fail "the package does not depend on $need"
 done
 contents=$(dpkg-deb -c "$deb")

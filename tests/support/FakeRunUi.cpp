@@ -91,6 +91,12 @@ bool FakeRunUi::eventPassDue()
 void FakeRunUi::processPendingEvents()
 {
     calls << QStringLiteral("events");
+    ++eventPasses;
+}
+
+bool FakeRunUi::stopRequested()
+{
+    return stopAtPass > 0 && eventPasses >= stopAtPass;
 }
 
 QStringList FakeRunUi::resultTexts() const

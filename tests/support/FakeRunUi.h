@@ -13,7 +13,8 @@ namespace parolex::fakes {
 
 /// Records every user-interface and result call of a run as one line of text, in one list
 /// so that their order shows, keeps the result list
-/// in a real ResultStore, and answers eventPassDue() from a script.
+/// in a real ResultStore, answers eventPassDue() from a script and stopRequested() from the
+/// event pass at which the user ends the program.
 ///
 /// Recorded lines: "message|<icon>|<title>|<text>" (icon None, Warning or Information),
 /// "showProgress", "label", "text|<progress text>", "closeProgress", "clear",
@@ -35,6 +36,7 @@ public:
     void setClipboardText(const QString &text) override;
     bool eventPassDue() override;
     void processPendingEvents() override;
+    bool stopRequested() override;
 
     /// The list as texts, top first.
     QStringList resultTexts() const;
@@ -52,6 +54,9 @@ public:
     /// Answers of eventPassDue(), one per call; false once the script is used up.
     QList<bool> eventPassScript;
     qsizetype eventPassQuestions = 0;
+    /// The user ends the program during this event pass (counted from 1); 0: never.
+    qsizetype stopAtPass = 0;
+    qsizetype eventPasses = 0;
     /// Called at every message, for looking at files while the message would be up.
     std::function<void()> onMessage;
 };

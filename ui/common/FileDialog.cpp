@@ -1,19 +1,23 @@
 #include "common/FileDialog.h"
 
-#include <QFileDialog>
-#include <functional>
+#include "common/FileListInLocale.h"
+
 #include <optional>
+#include <utility>
 
 namespace parolex {
 namespace {
 
 std::optional<QString> nextFileName;
 
-QString answer(const std::function<QString()> &ask)
+QString answer(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     if (nextFileName)
         return std::exchange(nextFileName, std::nullopt).value();
-    return ask();
+    const std::unique_ptr<QFileDialog> dialog = FileDialog::create(parent, mode);
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    return dialog->selectedFiles().value(0);
 }
 
 } // namespace
@@ -24,14 +28,25 @@ QString FileDialog::filter()
     return QStringLiteral("文本文件(*.txt)");
 }
 
+std::unique_ptr<QFileDialog> FileDialog::create(QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), QString(), filter());
+    // A desktop's own dialog follows the desktop's language, which need not be Chinese.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setProxyModel(new FileListInLocale(dialog.get()));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return dialog;
+}
+
 QString FileDialog::openFileName(QWidget *parent)
 {
-    return answer([parent] { return QFileDialog::getOpenFileName(parent, QString(), QString(), filter()); });
+    return answer(parent, QFileDialog::AcceptOpen);
 }
 
 QString FileDialog::saveFileName(QWidget *parent)
 {
-    return answer([parent] { return QFileDialog::getSaveFileName(parent, QString(), QString(), filter()); });
+    return answer(parent, QFileDialog::AcceptSave);
 }
 
 void FileDialog::setNextFileName(const QString &name)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -19,6 +21,10 @@ public:
     static void setNextFileName(const QString &name);
     /// The filter both dialogs use, in Qt's form.
     static QString filter();
+
+    /// The dialog as the program shows it, not yet shown: Qt's own, never the desktop's, so
+    /// that it speaks the program's language.
+    static std::unique_ptr<QFileDialog> create(QWidget *parent, QFileDialog::AcceptMode mode);
 };
 
 } // namespace parolex

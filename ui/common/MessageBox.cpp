@@ -1,7 +1,9 @@
 #include "common/MessageBox.h"
 
+#include "common/ButtonFace.h"
 #include "product/ProductInfo.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <utility>
 
@@ -24,20 +26,31 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+QString captionOf(const QString &title)
+{
+    return title.isEmpty() ? product::title() : title;
+}
+
 } // namespace
 
 void MessageBox::show(const QString &text, const QString &title, MessageIcon icon)
 {
-    const QString caption = title.isEmpty() ? product::title() : title;
     if (recording) {
-        recorded.append({text, caption, icon});
+        recorded.append({text, captionOf(title), icon});
         return;
     }
-    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok);
+    create(text, title, icon)->exec();
+}
+
+std::unique_ptr<QMessageBox> MessageBox::create(const QString &text, const QString &title, MessageIcon icon)
+{
+    auto box = std::make_unique<QMessageBox>(boxIcon(icon), captionOf(title), text, QMessageBox::Ok);
     // The progress window floats above everything while a run reports; the message must not
     // hide behind it.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    for (QAbstractButton *button : box->buttons())
+        useFlatFace(button);
+    return box;
 }
 
 void MessageBox::setRecording(bool on)

@@ -4,6 +4,9 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
+
+class QMessageBox;
 
 class QWidget;
 
@@ -28,6 +31,10 @@ public:
 
     static void setRecording(bool on);
     static QList<Shown> takeRecorded();
+
+    /// The box as show() shows it, not yet shown.
+    static std::unique_ptr<QMessageBox> create(const QString &text, const QString &title = {},
+                                               MessageIcon icon = MessageIcon::None);
 };
 
 } // namespace parolex

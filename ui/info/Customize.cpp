@@ -1,6 +1,7 @@
 #include "info/Customize.h"
 
 #include "Pictures.h"
+#include "common/ButtonFace.h"
 #include "common/Forms.h"
 #include "info/LinkLauncher.h"
 #include "product/ProductInfo.h"
@@ -53,6 +54,7 @@ Customize::Customize(Forms &forms)
       m_ui(std::make_unique<Ui::Customize>())
 {
     m_ui->setupUi(this);
+    useFlatFace(m_ui->Command1);
     for (QLabel *label : {m_ui->Label2, m_ui->Label3, m_ui->Label4}) {
         // The design format keeps only LF; these texts have always ended their lines in CR LF.
         label->setText(label->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));

@@ -20,7 +20,7 @@ void openLink(LinkKind kind, const QString &address)
     const BrowserStarter &starter = currentStarter();
     const bool started = starter ? starter(command) : StartBrowserMinimized(command);
     if (!started)
-        MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"));
+        ReportBrowserFailure();
 }
 
 } // namespace
@@ -32,6 +32,11 @@ BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringV
     const QString driveRoot = windir.left(3).toString().leftJustified(3, QLatin1Char(' '));
     return {driveRoot + QStringLiteral("program files\\internet explorer\\iexplore.exe ") + argument,
             argument};
+}
+
+void ReportBrowserFailure()
+{
+    MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"));
 }
 
 BrowserStarter SetBrowserStarter(BrowserStarter starter)

@@ -6,9 +6,8 @@
 
 namespace parolex {
 
-// The link operations of the information dialogs (historically module MainBAS): a web or
-// mail address is handed to the browser; when it cannot be started the user is told to
-// visit by hand.
+// The link operations of the information dialogs (module MainBAS): a web or mail address
+// is handed to the browser; when it cannot be started the user is told to visit by hand.
 
 enum class LinkKind
 {
@@ -38,8 +37,14 @@ using BrowserStarter = std::function<bool(const BrowserCommand &)>;
 BrowserStarter SetBrowserStarter(BrowserStarter starter);
 
 /// The platform's own start: the command line itself on Windows, the desktop's opener
-/// elsewhere, where the composed Windows path cannot exist.
+/// elsewhere, where the composed Windows path cannot exist. The opener is watched without
+/// waiting for it: when it cannot be run or ends with a failure status (no browser, no mail
+/// program), ReportBrowserFailure() follows from the event loop.
 bool StartBrowserMinimized(const BrowserCommand &command);
+
+/// Tells the user that the browser could not be started and the address is to be visited
+/// by hand.
+void ReportBrowserFailure();
 
 void OpenWebPage(const QString &address);
 void OpenMailLink(const QString &address);

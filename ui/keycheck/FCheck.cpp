@@ -1,5 +1,6 @@
 #include "keycheck/FCheck.h"
 
+#include "common/ButtonFace.h"
 #include "common/Forms.h"
 #include "common/MessageBox.h"
 #include "key/KeyCheck.h"
@@ -16,6 +17,8 @@ FCheck::FCheck(Forms &forms)
     : SkinnedWindow(product::title()), m_forms(forms), m_ui(std::make_unique<Ui::FCheck>())
 {
     m_ui->setupUi(this);
+    useFlatFace(m_ui->Command1);
+    useFlatFace(m_ui->Command2);
     connect(m_ui->Command1, &QPushButton::clicked, this, &FCheck::checkKey);
     connect(m_ui->Command2, &QPushButton::clicked, this, &FCheck::unload);
 

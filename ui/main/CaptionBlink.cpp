@@ -11,7 +11,17 @@ CaptionBlink::CaptionBlink(QAbstractButton *button)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &CaptionBlink::tick);
+    // The caption is black until it blinks. Set for every colour group, it keeps its colour
+    // while a run disables the window instead of turning the disabled grey.
+    setCaptionColour(Qt::black);
     m_timer->start();
+}
+
+void CaptionBlink::setCaptionColour(const QColor &colour)
+{
+    QPalette palette = m_button->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    m_button->setPalette(palette);
 }
 
 void CaptionBlink::tick()
@@ -19,9 +29,7 @@ void CaptionBlink::tick()
     ++m_blinkTicks;
     if (m_blinkTicks >= 4 && m_blinkTicks <= 10) {
         static const QColor colours[3] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 255, 0)};
-        QPalette palette = m_button->palette();
-        palette.setColor(QPalette::ButtonText, colours[m_blinkTicks % 3]);
-        m_button->setPalette(palette);
+        setCaptionColour(colours[m_blinkTicks % 3]);
     } else if (m_blinkTicks == 12) {
         m_timer->stop();
     }

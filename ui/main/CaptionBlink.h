@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QAbstractButton;
+class QColor;
 class QTimer;
 
 namespace parolex {
@@ -25,6 +26,8 @@ public:
     QTimer *timer() const { return m_timer; }
 
 private:
+    void setCaptionColour(const QColor &colour);
+
     QAbstractButton *m_button;
     QTimer *m_timer;
     qint16 m_blinkTicks = 0;

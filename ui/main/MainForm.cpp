@@ -140,8 +140,8 @@ void MainForm::connectHandlers()
     connect(m_ui->CLetter, &QAbstractButton::toggled, this, &MainForm::cLetterClick);
     connect(m_ui->ChTop, &QAbstractButton::toggled, this, &MainForm::chTopClick);
     connect(m_ui->CoCode, &QComboBox::activated, this, &MainForm::coCodeClick);
-    connect(m_ui->Iinput, &ClickableLabel::clicked, this, &MainForm::iinputClick);
-    connect(m_ui->IOutput, &ClickableLabel::clicked, this, &MainForm::iOutputClick);
+    connect(m_ui->Iinput, &QAbstractButton::clicked, this, &MainForm::iinputClick);
+    connect(m_ui->IOutput, &QAbstractButton::clicked, this, &MainForm::iOutputClick);
 }
 
 void MainForm::IsKeyInputEnabled()
@@ -293,10 +293,11 @@ void MainForm::closeEvent(QCloseEvent *event)
     m_forms.unloadKeyCheck();
     if (m_runUi->isRunning()) {
         // The run's working state lives in this window's call stack: the window goes out of
-        // sight now, and the program ends as soon as the run returns.
+        // sight now, the run stops at its next event pass (within milliseconds), and the
+        // program ends as soon as the run has returned.
         event->ignore();
         m_endAfterRun = true;
-        m_runUi->finishOutOfSight();
+        m_runUi->requestStop();
         hide();
         return;
     }

@@ -30,7 +30,7 @@ bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, Text
     if (m_running)
         return false;
     m_running = true;
-    m_outOfSight = false;
+    m_stopRequested = false;
     m_sinceEventPass.start();
     struct Done
     {
@@ -45,23 +45,23 @@ bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, Text
     return true;
 }
 
-void MainRunUi::finishOutOfSight()
+void MainRunUi::requestStop()
 {
-    m_outOfSight = true;
+    m_stopRequested = true;
     closeProgress();
 }
 
 void MainRunUi::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
     m_results.flush();
-    if (m_outOfSight)
+    if (m_stopRequested)
         return;
     MessageBox::show(text, title, icon);
 }
 
 void MainRunUi::showProgress()
 {
-    if (m_outOfSight)
+    if (m_stopRequested)
         return;
     m_forms.progress();
     // The run sets itself up next (its largest memory is touched first then): the window
@@ -71,13 +71,13 @@ void MainRunUi::showProgress()
 
 void MainRunUi::showProgressLabel()
 {
-    if (!m_outOfSight)
+    if (!m_stopRequested)
         m_forms.progress().showProgressLabel();
 }
 
 void MainRunUi::setProgressText(const QString &text)
 {
-    if (!m_outOfSight)
+    if (!m_stopRequested)
         m_forms.progress().setProgressText(text);
 }
 

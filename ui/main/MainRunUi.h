@@ -27,9 +27,9 @@ public:
     /// Runs RunGeneration with @p options unless a run is already in progress; returns
     /// whether it ran.
     bool run(const GenerationOptions &options, RandomSource &random, TextFileLayer &files);
-    /// The user ended the program during the run: the run finishes its file without showing
-    /// anything more.
-    void finishOutOfSight();
+    /// The user ended the program during the run: the run stops at its next event pass,
+    /// keeping the whole lines it wrote, and nothing more is shown.
+    void requestStop();
 
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     void showProgress() override;
@@ -44,6 +44,7 @@ public:
     void setClipboardText(const QString &text) override;
     bool eventPassDue() override;
     void processPendingEvents() override;
+    bool stopRequested() override { return m_stopRequested; }
 
 private:
     Forms &m_forms;
@@ -51,7 +52,7 @@ private:
     QComboBox *m_box;
     QElapsedTimer m_sinceEventPass;
     bool m_running = false;
-    bool m_outOfSight = false;
+    bool m_stopRequested = false;
 };
 
 } // namespace parolex

@@ -1,13 +1,12 @@
 #include "main/PictureButton.h"
 
+#include "common/ButtonFace.h"
+
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace parolex {
 namespace {
 
-const QColor faceGrey(224, 224, 224);
 constexpr int iconTop = 1;
 constexpr int captionBottomMargin = 3;
 
@@ -16,7 +15,7 @@ constexpr int captionBottomMargin = 3;
 PictureButton::PictureButton(QWidget *parent) : QToolButton(parent)
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, faceGrey);
+    palette.setColor(QPalette::Button, buttonFaceGrey());
     setPalette(palette);
 }
 
@@ -24,8 +23,7 @@ void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const bool sunken = isDown() || isChecked();
-    const QBrush face = palette().brush(QPalette::Button);
-    qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+    drawButtonFace(painter, rect(), palette(), sunken);
 
     // A pressed classic button moves its contents one pixel down and right.
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint();
@@ -43,12 +41,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     painter.drawText(captionRect.translated(shift), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip,
                      text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusFrame(painter, this, rect().adjusted(4, 4, -4, -4));
 }
 
 } // namespace parolex

@@ -60,8 +60,17 @@ QString SettingsFile::configPath() const
     return QDir(m_configFolder).filePath(fileName);
 }
 
-bool SettingsFile::programFolderWritable() const
+bool SettingsFile::programFileUsable() const
 {
+    const QString path = programPath();
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        // The file itself must take reading and writing: a folder of that name, a file
+        // without permissions or a link to where nothing can be written would swallow the
+        // setting even in a writable folder. Opened without truncating, it stays as it is.
+        QFile file(path);
+        return info.isFile() && file.open(QIODevice::ReadWrite);
+    }
     // QFileInfo::isWritable answers for the permission bits only; a read-only mount or an
     // access-control list can still refuse, so try it.
     QTemporaryFile probe(QDir(m_programFolder).filePath(QStringLiteral("setup-XXXXXX.tmp")));
@@ -70,12 +79,12 @@ bool SettingsFile::programFolderWritable() const
 
 QString SettingsFile::path() const
 {
-    return programFolderWritable() ? programPath() : configPath();
+    return programFileUsable() ? programPath() : configPath();
 }
 
 bool SettingsFile::read()
 {
-    const bool inProgramFolder = programFolderWritable();
+    const bool inProgramFolder = programFileUsable();
     // An installed program may still ship (or have been given) setup.ini beside it; it is
     // read first, and the user's own file, when there is one, has the last word.
     std::optional<bool> flag = readFlag(programPath());
@@ -95,9 +104,10 @@ bool SettingsFile::read()
 void SettingsFile::write(bool simpleMode)
 {
     const QByteArray bytes = simpleMode ? QByteArrayLiteral("#TRUE#\r\n") : QByteArrayLiteral("#FALSE#\r\n");
-    if (writeBytes(programPath(), bytes))
+    // The same test as read() applies, so the next start reads from where this writes; it
+    // also covers a folder that became read-only while the program ran.
+    if (programFileUsable() && writeBytes(programPath(), bytes))
         return;
-    // Also covers a folder that became read-only while the program ran.
     if (QDir().mkpath(m_configFolder))
         writeBytes(configPath(), bytes);
 }

@@ -5,9 +5,9 @@
 namespace parolex {
 
 /// setup.ini, the one setting kept from one start to the next: whether the main window is in
-/// simple mode. It lives in the program's folder; where that folder cannot be written (an
-/// installed program) it lives in the user's configuration folder instead, so the setting
-/// never silently disappears.
+/// simple mode. It lives in the program's folder; where it cannot be read and written there
+/// (an installed program, or a setup.ini that is a folder or has no permissions) it lives in
+/// the user's configuration folder instead, so the setting never silently disappears.
 class SettingsFile
 {
 public:
@@ -27,7 +27,8 @@ public:
 private:
     QString programPath() const;
     QString configPath() const;
-    bool programFolderWritable() const;
+    /// Whether setup.ini beside the program can be read and written (or, missing, created).
+    bool programFileUsable() const;
 
     QString m_programFolder;
     QString m_configFolder;

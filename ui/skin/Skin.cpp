@@ -3,6 +3,7 @@
 #include "Pictures.h"
 #include "common/Fonts.h"
 #include "skin/SkinPicture.h"
+#include "skin/SkinPictureAccessible.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,6 +23,8 @@ struct Piece
     const char *name;
     const char *picture;
     QSize size;
+    /// What a screen reader calls a title-bar button; null for the frame's pieces.
+    const char *buttonName = nullptr;
 };
 
 // Creation order is stacking order: the band lies under the right end, the title label and
@@ -37,9 +40,9 @@ const Piece pieces[] = {
     {"imgWindowBottom", "window-bottom", pieceSize},
     {"imgWindowBottomLeft", "window-bottom-left", pieceSize},
     {"imgWindowBottomRight", "window-bottom-right", pieceSize},
-    {"imgTitleHelp", "title-help", buttonSize},
-    {"imgTitleMinimize", "title-minimize", buttonSize},
-    {"imgTitleClose", "title-close", buttonSize},
+    {"imgTitleHelp", "title-help", buttonSize, "帮助"},
+    {"imgTitleMinimize", "title-minimize", buttonSize, "最小化"},
+    {"imgTitleClose", "title-close", buttonSize, "关闭"},
 };
 
 QWidget *skinControl(QWidget *window, const char *name)
@@ -97,10 +100,13 @@ private:
 
 void CreateSkinControls(QWidget *window, const QString &titleText)
 {
+    SkinPictureAccessible::install();
     for (const Piece &piece : pieces) {
         auto *picture = new SkinPicture(picturePath(QStringLiteral("skin/") + QLatin1String(piece.picture)),
                                         piece.size, window);
         picture->setObjectName(QLatin1String(piece.name));
+        if (piece.buttonName)
+            picture->makeButton(QString::fromUtf8(piece.buttonName));
     }
     auto *title = new QLabel(titleText, window);
     title->setObjectName(QStringLiteral("lblTitle"));

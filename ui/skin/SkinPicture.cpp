@@ -21,6 +21,12 @@ void SkinPicture::setResource(const QString &resource)
     update();
 }
 
+void SkinPicture::makeButton(const QString &name)
+{
+    m_button = true;
+    setAccessibleName(name);
+}
+
 void SkinPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -8,7 +8,8 @@ class QSvgRenderer;
 namespace parolex {
 
 /// A picture control: draws an SVG from the resources stretched to its own size (a stretched
-/// skin piece is simply given another size) and reports presses and clicks.
+/// skin piece is simply given another size) and reports presses and clicks. The title-bar
+/// buttons are made buttons for screen readers too; the other pieces are decoration.
 class SkinPicture : public QWidget
 {
     Q_OBJECT
@@ -18,6 +19,12 @@ public:
 
     void setResource(const QString &resource);
     QString resource() const { return m_resource; }
+
+    /// Makes the picture a button named @p name to assistive technology, which can press it.
+    void makeButton(const QString &name);
+    bool isButton() const { return m_button; }
+    /// What a click does, without the mouse.
+    void click() { Q_EMIT clicked(); }
 
 Q_SIGNALS:
     void pressed();
@@ -32,6 +39,7 @@ protected:
 private:
     QString m_resource;
     QSvgRenderer *m_renderer;
+    bool m_button = false;
 };
 
 } // namespace parolex

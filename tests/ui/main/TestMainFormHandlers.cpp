@@ -5,6 +5,7 @@
 #include "main/CaptionBlink.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -211,28 +212,49 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("box");
-        QTest::newRow("the open picture fills the Key file") << "Iinput"
-                                                             << "Tinput";
-        QTest::newRow("the save picture fills the output file") << "IOutput"
-                                                                << "TOutput";
+        QTest::addColumn<int>("key");
+        QTest::newRow("a click on the open picture fills the Key file") << "Iinput"
+                                                                        << "Tinput" << 0;
+        QTest::newRow("a click on the save picture fills the output file") << "IOutput"
+                                                                           << "TOutput" << 0;
+        QTest::newRow("Tab from the output file reaches the save picture, Space presses it")
+            << "IOutput"
+            << "TOutput" << int(Qt::Key_Space);
+        QTest::newRow("Tab from the Key file reaches the open picture, Enter presses it")
+            << "Iinput"
+            << "Tinput" << int(Qt::Key_Return);
     }
 
     void filePickers()
     {
         QFETCH(QString, picture);
         QFETCH(QString, box);
+        QFETCH(int, key);
         MainFormFixture f;
         f.click("OptT");
         f.click("ChMui");
         auto *edit = f.control<QLineEdit>(box.toLatin1());
+        auto *pictureControl = f.control<QWidget>(picture.toLatin1());
         edit->setText(QStringLiteral("before.txt"));
+        f.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.main));
+        const auto press = [&] {
+            if (key == 0) {
+                QTest::mouseClick(pictureControl, Qt::LeftButton);
+                return;
+            }
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), pictureControl);
+            QTest::keyClick(pictureControl, Qt::Key(key));
+        };
 
         FileDialog::setNextFileName(QString());
-        QTest::mouseClick(f.control<QWidget>(picture.toLatin1()), Qt::LeftButton);
+        press();
         QCOMPARE(edit->text(), QStringLiteral("before.txt"));
 
         FileDialog::setNextFileName(QStringLiteral("/home/user/密码.txt"));
-        QTest::mouseClick(f.control<QWidget>(picture.toLatin1()), Qt::LeftButton);
+        press();
         QCOMPARE(edit->text(), QStringLiteral("/home/user/密码.txt"));
     }
 

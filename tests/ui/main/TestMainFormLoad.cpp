@@ -190,6 +190,9 @@ private Q_SLOTS:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, order);
+        // Each file picture comes right after its box, taking nothing from the order above.
+        QCOMPARE(f.control<QWidget>("TOutput")->nextInFocusChain(), f.control<QWidget>("IOutput"));
+        QCOMPARE(f.control<QWidget>("Tinput")->nextInFocusChain(), f.control<QWidget>("Iinput"));
     }
 };
 

@@ -196,7 +196,7 @@ private Q_SLOTS:
         QVERIFY(MessageBox::takeRecorded().isEmpty());
     }
 
-    void closingTheMainWindowDuringARunEndsTheProgramWhenTheRunHasEnded()
+    void closingTheMainWindowDuringARunStopsItAndEndsTheProgram()
     {
         MainFormFixture f;
         f.random.script = countingScript(68);
@@ -212,11 +212,26 @@ private Q_SLOTS:
         start(f);
 
         QVERIFY(closedDuringRun);
-        QVERIFY2(!f.forms->mainForm(), "the main window unloads once the run has ended");
+        QVERIFY2(!f.forms->mainForm(), "the main window unloads once the run has stopped");
         QVERIFY(!f.forms->isProgressLoaded());
         QCOMPARE(f.settingsBytes(), QByteArrayLiteral("#FALSE#\r\n"));
         QVERIFY2(MessageBox::takeRecorded().isEmpty(), "no message after the user has left");
-        QVERIFY(f.files.content(QStringLiteral("out.txt")).endsWith("QQ:10001\r\n"));
+
+        // The header and the whole lines drawn before the stop, without the closing lines.
+        const QByteArray content = f.files.content(QStringLiteral("out.txt"));
+        QVERIFY(content.endsWith("\r\n"));
+        QList<QByteArray> lines = content.split('\n');
+        lines.removeLast();
+        QVERIFY2(lines.size() < 1000001, "the run stopped before its end");
+        QCOMPARE(lines.first(),
+                 QByteArray(QStringEncoder("windows-936")
+                                .encode(u"以下密码由Morvik Parolex生成。共1000000个8位密码。\r")));
+        for (qsizetype row = 0; row + 1 < lines.size(); ++row) {
+            QByteArray expected;
+            for (qint64 k = row * 8; k < row * 8 + 8; ++k)
+                expected += pool.at(k % 68).toLatin1();
+            QCOMPARE(lines.at(row + 1), expected + '\r');
+        }
     }
 
     void millionPasswordsReachListSelectionAndClipboard()

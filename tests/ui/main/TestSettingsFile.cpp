@@ -92,6 +92,48 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(userFile).size(), 0);
     }
 
+    void aSetupIniThatCannotBeUsedLeavesTheSettingToTheUsersFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder named setup.ini") << QStringLiteral("folder");
+        QTest::newRow("a link to a place where nothing can be created") << QStringLiteral("dead link");
+        // Root reads and writes these all the same; then the file beside the program serves.
+        QTest::newRow("a file without any permission") << QStringLiteral("no permission");
+        QTest::newRow("a read-only file saying #FALSE#") << QStringLiteral("read-only");
+    }
+
+    void aSetupIniThatCannotBeUsedLeavesTheSettingToTheUsersFolder()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir program;
+        QTemporaryDir config;
+        const QString beside = QDir(program.path()).filePath(QStringLiteral("setup.ini"));
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir(program.path()).mkdir(QStringLiteral("setup.ini")));
+        } else if (kind == QLatin1String("dead link")) {
+            QVERIFY(QFile::link(QStringLiteral("/proc/parolex-nowhere/setup.ini"), beside));
+        } else {
+            QFile file(beside);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#FALSE#\r\n");
+            file.close();
+            QVERIFY(file.setPermissions(kind == QLatin1String("read-only") ? QFile::ReadOwner
+                                                                           : QFileDevice::Permissions()));
+        }
+
+        // Starts of the program, each reading what the one before wrote when it ended.
+        bool expected = false;
+        for (const bool simpleMode : {true, false, true}) {
+            SettingsFile settings(program.path(), config.path());
+            QCOMPARE(settings.read(), expected);
+            settings.write(simpleMode);
+            expected = simpleMode;
+        }
+        QVERIFY(SettingsFile(program.path(), config.path()).read());
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QFileInfo(beside).isDir());
+    }
+
     void configFolderIsCreatedWhenMissing()
     {
         QTemporaryDir base;

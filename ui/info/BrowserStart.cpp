@@ -11,7 +11,7 @@
 
 namespace parolex {
 
-bool StartBrowserMinimized(const BrowserCommand &command)
+bool startBrowserMinimized(const BrowserCommand &command)
 {
 #ifdef Q_OS_WIN
     // CreateProcessW may write into the command line, so it gets its own copy.
@@ -42,7 +42,7 @@ bool StartBrowserMinimized(const BrowserCommand &command)
         if (error != QProcess::FailedToStart)
             return;
         opener->deleteLater();
-        ReportBrowserFailure();
+        reportBrowserFailure();
     });
     QObject::connect(opener, &QProcess::finished, opener,
                      [opener](int exitCode, QProcess::ExitStatus status) {
@@ -50,7 +50,7 @@ bool StartBrowserMinimized(const BrowserCommand &command)
                          // xdg-open ends with 3 when it finds no program to open the link with, 4 when the
                          // program it found fails.
                          if (status != QProcess::NormalExit || exitCode != 0)
-                             ReportBrowserFailure();
+                             reportBrowserFailure();
                      });
     opener->start();
     return true;

@@ -16,16 +16,16 @@ BrowserStarter &currentStarter()
 
 void openLink(LinkKind kind, const QString &address)
 {
-    const BrowserCommand command = ComposeBrowserCommand(qEnvironmentVariable("windir"), kind, address);
+    const BrowserCommand command = composeBrowserCommand(qEnvironmentVariable("windir"), kind, address);
     const BrowserStarter &starter = currentStarter();
-    const bool started = starter ? starter(command) : StartBrowserMinimized(command);
+    const bool started = starter ? starter(command) : startBrowserMinimized(command);
     if (!started)
-        ReportBrowserFailure();
+        reportBrowserFailure();
 }
 
 } // namespace
 
-BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringView address)
+BrowserCommand composeBrowserCommand(QStringView windir, LinkKind kind, QStringView address)
 {
     QString argument = kind == LinkKind::Mail ? QStringLiteral("mailto:") : QString();
     argument += address;
@@ -34,12 +34,12 @@ BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringV
             argument};
 }
 
-void ReportBrowserFailure()
+void reportBrowserFailure()
 {
     MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"));
 }
 
-BrowserStarter SetBrowserStarter(BrowserStarter starter)
+BrowserStarter setBrowserStarter(BrowserStarter starter)
 {
     return std::exchange(currentStarter(), std::move(starter));
 }

@@ -27,24 +27,24 @@ struct BrowserCommand
 /// Composes the browser start from the Windows folder @p windir: its first three characters
 /// (padded with blanks), the browser's path below that drive root, then the address, which
 /// is neither quoted nor escaped; a mail address becomes a "mailto:" link.
-BrowserCommand ComposeBrowserCommand(QStringView windir, LinkKind kind, QStringView address);
+BrowserCommand composeBrowserCommand(QStringView windir, LinkKind kind, QStringView address);
 
 /// Starts the browser minimised without waiting; false when it could not be started.
 using BrowserStarter = std::function<bool(const BrowserCommand &)>;
 
 /// Replaces how the browser is started (tests make it fail); an empty starter restores the
 /// platform's own. Returns the starter it replaces.
-BrowserStarter SetBrowserStarter(BrowserStarter starter);
+BrowserStarter setBrowserStarter(BrowserStarter starter);
 
 /// The platform's own start: the command line itself on Windows, the desktop's opener
 /// elsewhere, where the composed Windows path cannot exist. The opener is watched without
 /// waiting for it: when it cannot be run or ends with a failure status (no browser, no mail
-/// program), ReportBrowserFailure() follows from the event loop.
-bool StartBrowserMinimized(const BrowserCommand &command);
+/// program), reportBrowserFailure() follows from the event loop.
+bool startBrowserMinimized(const BrowserCommand &command);
 
 /// Tells the user that the browser could not be started and the address is to be visited
 /// by hand.
-void ReportBrowserFailure();
+void reportBrowserFailure();
 
 void OpenWebPage(const QString &address);
 void OpenMailLink(const QString &address);

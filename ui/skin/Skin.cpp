@@ -98,7 +98,7 @@ private:
 
 } // namespace
 
-void CreateSkinControls(QWidget *window, const QString &titleText)
+void createSkinControls(QWidget *window, const QString &titleText)
 {
     SkinPictureAccessible::install();
     for (const Piece &piece : pieces) {
@@ -147,7 +147,7 @@ void ApplySkin(QWidget *window)
     ApplyRoundRegion(window);
 }
 
-QRegion RoundRegion(int width, int height)
+QRegion roundRegion(int width, int height)
 {
     // Built row by row from the circle equation: each corner row is inset by where the
     // circle of radius 12 crosses the row's centre line. A polygon from QPainterPath would
@@ -167,7 +167,7 @@ QRegion RoundRegion(int width, int height)
 
 void ApplyRoundRegion(QWidget *window)
 {
-    window->setMask(RoundRegion(window->width(), window->height()));
+    window->setMask(roundRegion(window->width(), window->height()));
     window->update();
 }
 

@@ -38,7 +38,7 @@ SkinnedWindow::SkinnedWindow(const QString &titleText, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    CreateSkinControls(this, titleText);
+    createSkinControls(this, titleText);
     connectSkinControls();
 }
 

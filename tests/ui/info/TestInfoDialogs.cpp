@@ -68,7 +68,7 @@ private Q_SLOTS:
     void cleanup()
     {
         unloadAll();
-        SetBrowserStarter({});
+        setBrowserStarter({});
     }
 
     void aboutShowsVersionAndTheAuthorsContacts()
@@ -202,15 +202,15 @@ private Q_SLOTS:
             QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
 
         QList<BrowserCommand> started;
-        SetBrowserStarter([&](const BrowserCommand &command) {
+        setBrowserStarter([&](const BrowserCommand &command) {
             started.append(command);
             return true;
         });
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(started, QList<BrowserCommand>{ComposeBrowserCommand(u"C:\\WINDOWS", kind, address)});
+        QCOMPARE(started, QList<BrowserCommand>{composeBrowserCommand(u"C:\\WINDOWS", kind, address)});
 
         // Without a browser the user is told so, and the dialog stays open.
-        SetBrowserStarter([](const BrowserCommand &) { return false; });
+        setBrowserStarter([](const BrowserCommand &) { return false; });
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(
             MessageBox::takeRecorded(),

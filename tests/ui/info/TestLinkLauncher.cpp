@@ -43,7 +43,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        SetBrowserStarter({});
+        setBrowserStarter({});
         qunsetenv("windir");
         qputenv("PATH", m_path);
     }
@@ -86,21 +86,21 @@ private Q_SLOTS:
         QFETCH(QString, address);
         QFETCH(QString, commandLine);
         QFETCH(QString, argument);
-        QCOMPARE(ComposeBrowserCommand(windir, kind, address), (BrowserCommand{commandLine, argument}));
+        QCOMPARE(composeBrowserCommand(windir, kind, address), (BrowserCommand{commandLine, argument}));
     }
 
     void opensTheLinkWithTheWindowsFolderOfTheEnvironment()
     {
         QList<BrowserCommand> started;
-        SetBrowserStarter([&](const BrowserCommand &command) {
+        setBrowserStarter([&](const BrowserCommand &command) {
             started.append(command);
             return true;
         });
         OpenWebPage(u"http://x.example/"_s);
         OpenMailLink(u"a@x.example"_s);
         const QList<BrowserCommand> expected = {
-            ComposeBrowserCommand(u"D:\\WINDOWS", LinkKind::Web, u"http://x.example/"),
-            ComposeBrowserCommand(u"D:\\WINDOWS", LinkKind::Mail, u"a@x.example"),
+            composeBrowserCommand(u"D:\\WINDOWS", LinkKind::Web, u"http://x.example/"),
+            composeBrowserCommand(u"D:\\WINDOWS", LinkKind::Mail, u"a@x.example"),
         };
         QCOMPARE(started, expected);
         QVERIFY(MessageBox::takeRecorded().isEmpty());
@@ -108,7 +108,7 @@ private Q_SLOTS:
 
     void aFailedStartTellsTheUserToVisitByHand()
     {
-        SetBrowserStarter([](const BrowserCommand &) { return false; });
+        setBrowserStarter([](const BrowserCommand &) { return false; });
         OpenWebPage(u"http://x.example/"_s);
         OpenMailLink(u"a@x.example"_s);
         const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, MessageIcon::None};
@@ -130,7 +130,7 @@ private Q_SLOTS:
         qputenv("RECORD", QFile::encodeName(record));
 
         const QString address = u"http://a b/c;touch $HOME/x"_s;
-        QVERIFY(StartBrowserMinimized(ComposeBrowserCommand(u"C:\\WINDOWS", LinkKind::Web, address)));
+        QVERIFY(startBrowserMinimized(composeBrowserCommand(u"C:\\WINDOWS", LinkKind::Web, address)));
         QTRY_VERIFY(QFile::exists(record));
         QFile result(record);
         QVERIFY(result.open(QIODevice::ReadOnly));

@@ -89,14 +89,14 @@ private Q_SLOTS:
             QVERIFY2(skinRect(skinned, names[i]) == pieces.at(i), names[i]);
         QCOMPARE(skinRect(skinned, "imgTitleLeft"), QRect(0, 0, 19, 30));
         QCOMPARE(skinRect(skinned, "lblTitle").topLeft(), QPoint(16, 7));
-        QCOMPARE(skinned->mask(), RoundRegion(size.width(), size.height()));
+        QCOMPARE(skinned->mask(), roundRegion(size.width(), size.height()));
         QCOMPARE(skinned->mask().boundingRect(), QRect(QPoint(0, 0), size));
         QCOMPARE(skinned->windowTitle(), skinned->findChild<QLabel *>(QStringLiteral("lblTitle"))->text());
     }
 
     void roundOutlineCutsTheCornersAlike()
     {
-        const QRegion region = RoundRegion(396, 160);
+        const QRegion region = roundRegion(396, 160);
         QCOMPARE(region.boundingRect(), QRect(0, 0, 396, 160));
         // Row 0 meets the corner circle 8.6 pixels in; column 0 is inside from row 9 on.
         for (const QPoint &outside : {QPoint(8, 0), QPoint(0, 8), QPoint(387, 0), QPoint(395, 8),

@@ -4,7 +4,6 @@
 #include "product/ProductInfo.h"
 
 #include <QAbstractButton>
-#include <QMessageBox>
 #include <utility>
 
 namespace parolex {
@@ -13,19 +12,6 @@ namespace {
 bool recording = false;
 QList<MessageBox::Shown> recorded;
 
-QMessageBox::Icon boxIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
 QString captionOf(const QString &title)
 {
     return title.isEmpty() ? product::title() : title;
@@ -33,7 +19,7 @@ QString captionOf(const QString &title)
 
 } // namespace
 
-void MessageBox::show(const QString &text, const QString &title, MessageIcon icon)
+void MessageBox::show(const QString &text, const QString &title, QMessageBox::Icon icon)
 {
     if (recording) {
         recorded.append({text, captionOf(title), icon});
@@ -42,9 +28,10 @@ void MessageBox::show(const QString &text, const QString &title, MessageIcon ico
     create(text, title, icon)->exec();
 }
 
-std::unique_ptr<QMessageBox> MessageBox::create(const QString &text, const QString &title, MessageIcon icon)
+std::unique_ptr<QMessageBox> MessageBox::create(const QString &text, const QString &title,
+                                                QMessageBox::Icon icon)
 {
-    auto box = std::make_unique<QMessageBox>(boxIcon(icon), captionOf(title), text, QMessageBox::Ok);
+    auto box = std::make_unique<QMessageBox>(icon, captionOf(title), text, QMessageBox::Ok);
     // The progress window floats above everything while a run reports; the message must not
     // hide behind it.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "run/RunUi.h"
-
 #include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <memory>
-
-class QMessageBox;
-
-class QWidget;
 
 namespace parolex {
 
@@ -22,19 +17,20 @@ public:
     {
         QString text;
         QString title;
-        MessageIcon icon;
+        QMessageBox::Icon icon;
         friend bool operator==(const Shown &, const Shown &) = default;
     };
 
     /// An empty @p title shows the program's title.
-    static void show(const QString &text, const QString &title = {}, MessageIcon icon = MessageIcon::None);
+    static void show(const QString &text, const QString &title = {},
+                     QMessageBox::Icon icon = QMessageBox::NoIcon);
 
     static void setRecording(bool on);
     static QList<Shown> takeRecorded();
 
     /// The box as show() shows it, not yet shown.
     static std::unique_ptr<QMessageBox> create(const QString &text, const QString &title = {},
-                                               MessageIcon icon = MessageIcon::None);
+                                               QMessageBox::Icon icon = QMessageBox::NoIcon);
 };
 
 } // namespace parolex

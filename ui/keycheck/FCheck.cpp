@@ -61,7 +61,7 @@ void FCheck::checkKey()
     const Result<bool> match = keyMatchesPassword(m_ui->Text1->text(), m_ui->Text2->text());
     if (!match) {
         // The Key is too long to derive; the last outcome stays on view.
-        MessageBox::show(runErrorText(match.failure()), {}, MessageIcon::Information);
+        MessageBox::show(runErrorText(match.failure()), {}, QMessageBox::Information);
         return;
     }
     showOutcome(*match);

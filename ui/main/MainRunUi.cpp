@@ -17,6 +17,19 @@ namespace {
 // worth measuring.
 constexpr qint64 eventPassInterval = 10;
 
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
 } // namespace
 
 MainRunUi::MainRunUi(Forms &forms, ResultList &results, QComboBox *box)
@@ -56,7 +69,7 @@ void MainRunUi::showMessage(const QString &text, const QString &title, MessageIc
     m_results.flush();
     if (m_stopRequested)
         return;
-    MessageBox::show(text, title, icon);
+    MessageBox::show(text, title, boxIcon(icon));
 }
 
 void MainRunUi::showProgress()

@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(
             MessageBox::takeRecorded(),
             (QList<MessageBox::Shown>{{u"无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"_s,
-                                       u"Morvik Parolex"_s, MessageIcon::None}}));
+                                       u"Morvik Parolex"_s, QMessageBox::NoIcon}}));
         QVERIFY(dialog->isVisible());
     }
 };

@@ -111,7 +111,7 @@ private Q_SLOTS:
         setBrowserStarter([](const BrowserCommand &) { return false; });
         OpenWebPage(u"http://x.example/"_s);
         OpenMailLink(u"a@x.example"_s);
-        const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, MessageIcon::None};
+        const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, QMessageBox::NoIcon};
         QCOMPARE(MessageBox::takeRecorded(), (QList<MessageBox::Shown>{failure, failure}));
     }
 
@@ -174,7 +174,7 @@ private Q_SLOTS:
         if (!opener.isNull())
             QVERIFY(MessageBox::takeRecorded().isEmpty());
         QTRY_VERIFY(openersLeft() == 0);
-        const QList<MessageBox::Shown> expected = {{failureText, u"Morvik Parolex"_s, MessageIcon::None}};
+        const QList<MessageBox::Shown> expected = {{failureText, u"Morvik Parolex"_s, QMessageBox::NoIcon}};
         QCOMPARE(MessageBox::takeRecorded(), failure ? expected : QList<MessageBox::Shown>());
 #endif
     }

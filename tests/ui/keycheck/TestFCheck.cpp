@@ -126,7 +126,7 @@ private Q_SLOTS:
         dialog.check(QString(32767, u'a'), u"0"_s);
         QCOMPARE(MessageBox::takeRecorded(),
                  (QList<MessageBox::Shown>{{u"内存溢出，可能是您选择的文件太大了。"_s, u"Morvik Parolex"_s,
-                                            MessageIcon::Information}}));
+                                            QMessageBox::Information}}));
         QCOMPARE(dialog.sentence(), matchSentence);
         QVERIFY(dialog.matchShown() && !dialog.mismatchShown());
     }

@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(f.files.content(QStringLiteral("out.txt")), file);
         QCOMPARE(MessageBox::takeRecorded(),
                  (QList<MessageBox::Shown>{{QStringLiteral("密码已经被写入out.txt中。"), QStringLiteral(":)"),
-                                            MessageIcon::Information}}));
+                                            QMessageBox::Information}}));
     }
 
     void singleKeyRunPutsItsPasswordOnTop()
@@ -142,18 +142,41 @@ private Q_SLOTS:
         QVERIFY(f.files.content(QStringLiteral("out.txt")).contains("3002872312\r\n0\r\n"));
         QCOMPARE(MessageBox::takeRecorded(),
                  (QList<MessageBox::Shown>{{QStringLiteral("密码已经被写入out.txt中。"), QStringLiteral(":)"),
-                                            MessageIcon::Information}}));
+                                            QMessageBox::Information}}));
         QVERIFY(f.main->isEnabled());
+    }
+
+    void rejectedRunLeavesTheWindowUsable_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("a length out of range is a warning titled 提示信息")
+            << "CoLong"
+            << "27"
+            << "密码位数太长或太短，无法生成有效的密码。"
+            << "提示信息" << int(QMessageBox::Warning);
+        QTest::newRow("a count too large shows no icon under the program's title")
+            << "CoNum"
+            << "16777217"
+            << "您设置的密码生成数太大，一次最多只可以生成 16777216个密码。"
+            << "Morvik Parolex" << int(QMessageBox::NoIcon);
     }
 
     void rejectedRunLeavesTheWindowUsable()
     {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
         MainFormFixture f;
-        setText(f, "CoLong", QStringLiteral("27"));
+        setText(f, box.toLatin1(), text);
         start(f);
         QCOMPARE(MessageBox::takeRecorded(),
-                 (QList<MessageBox::Shown>{{QStringLiteral("密码位数太长或太短，无法生成有效的密码。"),
-                                            QStringLiteral("提示信息"), MessageIcon::Warning}}));
+                 (QList<MessageBox::Shown>{{message, title, QMessageBox::Icon(icon)}}));
         QVERIFY(f.main->isEnabled());
         QVERIFY(!f.forms->isProgressLoaded());
         QVERIFY(!f.control<QComboBox>("CoCode")->isEnabled());

@@ -15,8 +15,8 @@ enum class LinkKind
     Mail
 };
 
-/// One browser start. The command line is the one the program has always composed for
-/// Windows; the argument is what a desktop's own opener takes instead.
+/// One browser start: the command line Windows starts, and the argument a desktop's own
+/// opener takes instead.
 struct BrowserCommand
 {
     QString commandLine;
@@ -36,10 +36,11 @@ using BrowserStarter = std::function<bool(const BrowserCommand &)>;
 /// platform's own. Returns the starter it replaces.
 BrowserStarter setBrowserStarter(BrowserStarter starter);
 
-/// The platform's own start: the command line itself on Windows, the desktop's opener
-/// elsewhere, where the composed Windows path cannot exist. The opener is watched without
-/// waiting for it: when it cannot be run or ends with a failure status (no browser, no mail
-/// program), reportBrowserFailure() follows from the event loop.
+/// The platform's own start, one file per system: the command line itself on Windows
+/// (BrowserStartWindows.cpp), the desktop's opener elsewhere (BrowserStartPosix.cpp), where
+/// the composed Windows path cannot exist. The opener is watched without waiting for it:
+/// when it cannot be run or ends with a failure status (no browser, no mail program),
+/// reportBrowserFailure() follows from the event loop.
 bool startBrowserMinimized(const BrowserCommand &command);
 
 /// Tells the user that the browser could not be started and the address is to be visited

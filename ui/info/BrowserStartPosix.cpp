@@ -1,33 +1,15 @@
-// The one place where starting the browser differs between platforms.
+// Starting the browser off Windows, where the composed Windows path cannot exist: the
+// desktop's own opener with the address.
 
 #include "info/LinkLauncher.h"
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
 #include <QCoreApplication>
 #include <QProcess>
-#endif
 
 namespace parolex {
 
 bool startBrowserMinimized(const BrowserCommand &command)
 {
-#ifdef Q_OS_WIN
-    // CreateProcessW may write into the command line, so it gets its own copy.
-    std::wstring line = command.commandLine.toStdWString();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINIMIZED;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-#else
     // Started directly, never through a shell: the address is one argument whatever it holds.
     // The opener belongs to the application, not to the dialog, so a failure is reported
     // even when the dialog was closed meanwhile. It gets no pipes: a browser it leaves
@@ -54,7 +36,6 @@ bool startBrowserMinimized(const BrowserCommand &command)
                      });
     opener->start();
     return true;
-#endif
 }
 
 } // namespace parolex

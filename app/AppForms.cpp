@@ -66,26 +66,6 @@ MainForm *AppForms::mainForm() const
     return loaded(m_main);
 }
 
-FAbout *AppForms::about() const
-{
-    return loaded(m_about);
-}
-
-FCheck *AppForms::keyCheck() const
-{
-    return loaded(m_keyCheck);
-}
-
-Customize *AppForms::customize() const
-{
-    return loaded(m_customize);
-}
-
-Waiting *AppForms::loadedProgress() const
-{
-    return loaded(m_waiting);
-}
-
 QWidget *AppForms::mainWindow()
 {
     return loaded(m_main);
@@ -128,11 +108,6 @@ Waiting &AppForms::progress()
     if (!loaded(m_waiting))
         m_waiting = new Waiting(*this);
     return *m_waiting;
-}
-
-bool AppForms::isProgressLoaded() const
-{
-    return loaded(m_waiting) != nullptr;
 }
 
 void AppForms::unloadProgress()

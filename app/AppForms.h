@@ -28,11 +28,6 @@ public:
     AppForms &operator=(const AppForms &) = delete;
 
     MainForm *mainForm() const;
-    FAbout *about() const;
-    FCheck *keyCheck() const;
-    Customize *customize() const;
-    /// The progress window when it is loaded, else null; unlike progress() it loads nothing.
-    Waiting *loadedProgress() const;
 
     QWidget *mainWindow() override;
     void untickMainAlwaysOnTop() override;
@@ -42,7 +37,6 @@ public:
     void unloadAbout() override;
     void unloadKeyCheck() override;
     Waiting &progress() override;
-    bool isProgressLoaded() const override;
     void unloadProgress() override;
 
 private:

@@ -39,7 +39,6 @@ public:
     void unloadAbout() override {}
     void unloadKeyCheck() override {}
     Waiting &progress() override { std::abort(); }
-    bool isProgressLoaded() const override { return false; }
     void unloadProgress() override {}
 
     QWidget main;

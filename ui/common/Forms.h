@@ -28,7 +28,6 @@ public:
 
     /// The progress window, loaded (with its load steps) when it is not.
     virtual Waiting &progress() = 0;
-    virtual bool isProgressLoaded() const = 0;
     virtual void unloadProgress() = 0;
 };
 

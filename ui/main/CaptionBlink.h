@@ -19,13 +19,8 @@ public:
     /// Starts the one-second timer `Timer1` at once.
     explicit CaptionBlink(QAbstractButton *button);
 
-    /// One tick of the timer.
-    void tick();
-
-    qint16 ticks() const { return m_blinkTicks; }
-    QTimer *timer() const { return m_timer; }
-
 private:
+    void tick();
     void setCaptionColour(const QColor &colour);
 
     QAbstractButton *m_button;

@@ -17,8 +17,6 @@ class DigitFilter : public QObject
 public:
     explicit DigitFilter(QComboBox *box);
 
-    qint32 remembered() const { return m_remembered; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -48,8 +48,9 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
         box->setInsertPolicy(QComboBox::NoInsert);
     }
     fitHintLines();
-    m_lengthFilter = new DigitFilter(m_ui->CoLong);
-    m_countFilter = new DigitFilter(m_ui->CoNum);
+    // Each filter belongs to its box.
+    new DigitFilter(m_ui->CoLong);
+    new DigitFilter(m_ui->CoNum);
     connectHandlers();
     load();
 }
@@ -85,7 +86,7 @@ void MainForm::load()
     m_ui->CoCode->setEnabled(false);
     UsePixelScale(this);
 
-    m_blink = new CaptionBlink(m_ui->Check1);
+    new CaptionBlink(m_ui->Check1);
 }
 
 void MainForm::fitHintLines()
@@ -173,26 +174,6 @@ GenerationOptions MainForm::options() const
     options.OutputFilePath = m_ui->TOutput->text();
     options.KeyText = m_ui->Text1->text();
     return options;
-}
-
-bool MainForm::isRunning() const
-{
-    return m_runUi->isRunning();
-}
-
-qint32 MainForm::lastLength() const
-{
-    return m_lengthFilter->remembered();
-}
-
-qint32 MainForm::lastCount() const
-{
-    return m_countFilter->remembered();
-}
-
-int MainForm::heightTwips() const
-{
-    return m_simpleLayout->heightTwips();
 }
 
 void MainForm::startRun()

@@ -13,8 +13,6 @@ class MainForm;
 
 namespace parolex {
 
-class CaptionBlink;
-class DigitFilter;
 class Forms;
 class MainRunUi;
 class ResultList;
@@ -40,16 +38,6 @@ public:
 
     /// The options a run started now would read.
     GenerationOptions options() const;
-    bool isRunning() const;
-
-    bool simpleMode() const { return m_simpleMode; }
-    bool filterDuplicates() const { return m_filterDuplicates; }
-    bool fileOutput() const { return m_fileOutput; }
-    bool keyMode() const { return m_keyMode; }
-    qint32 lastLength() const;
-    qint32 lastCount() const;
-    int heightTwips() const;
-    CaptionBlink *captionBlink() const { return m_blink; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -80,9 +68,6 @@ private:
     std::unique_ptr<SimpleMode> m_simpleLayout;
     std::unique_ptr<ResultList> m_results;
     std::unique_ptr<MainRunUi> m_runUi;
-    DigitFilter *m_lengthFilter = nullptr;
-    DigitFilter *m_countFilter = nullptr;
-    CaptionBlink *m_blink = nullptr;
 
     bool m_simpleMode = false;
     bool m_filterDuplicates = false;

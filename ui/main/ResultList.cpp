@@ -96,14 +96,4 @@ void ResultList::select(QStringView password)
     m_box->setCurrentIndex(m_model->indexOf(password));
 }
 
-int ResultList::count() const
-{
-    return m_model->rowCount() + int(m_pendingCount);
-}
-
-QString ResultList::text(int row) const
-{
-    return m_model->text(row);
-}
-
 } // namespace parolex

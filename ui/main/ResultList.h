@@ -30,10 +30,6 @@ public:
     void select(QStringView password);
     void flush();
 
-    int count() const;
-    QString text(int row) const;
-    ResultListModel *model() const { return m_model; }
-
 private:
     static QAbstractItemView *popupView(const QComboBox *box);
 

@@ -47,9 +47,4 @@ int ResultListModel::indexOf(QStringView password) const
     return int(m_store.indexOf(password));
 }
 
-QString ResultListModel::text(int row) const
-{
-    return m_store.text(row);
-}
-
 } // namespace parolex

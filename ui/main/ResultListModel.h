@@ -24,7 +24,6 @@ public:
     void insertAtTop(QStringView password);
     /// First row equal to @p password, or -1.
     int indexOf(QStringView password) const;
-    QString text(int row) const;
 
 private:
     ResultStore m_store;

@@ -77,11 +77,6 @@ bool SettingsFile::programFileUsable() const
     return probe.open();
 }
 
-QString SettingsFile::path() const
-{
-    return programFileUsable() ? programPath() : configPath();
-}
-
 bool SettingsFile::read()
 {
     const bool inProgramFolder = programFileUsable();

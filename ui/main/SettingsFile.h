@@ -21,9 +21,6 @@ public:
     /// Writes "#TRUE#" or "#FALSE#" and a line end.
     void write(bool simpleMode);
 
-    /// Where write() puts the file.
-    QString path() const;
-
 private:
     QString programPath() const;
     QString configPath() const;

@@ -21,9 +21,6 @@ public:
     void switchOn();
     void switchOff();
 
-    /// The window's height in twips (15 to a pixel at 96 dpi).
-    int heightTwips() const { return m_heightTwips; }
-
 private:
     /// What the simple layout hides, in the order it hides it.
     QList<QWidget *> foldedAway() const;

@@ -57,11 +57,6 @@ void Waiting::setProgressText(const QString &text)
     label->setText(text);
 }
 
-QString Waiting::progressText() const
-{
-    return m_ui->Label1->text();
-}
-
 void Waiting::closeEvent(QCloseEvent *event)
 {
     if (QWidget *main = m_forms.mainWindow())

@@ -26,7 +26,6 @@ public:
     /// Makes the percentage text visible.
     void showProgressLabel();
     void setProgressText(const QString &text);
-    QString progressText() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -15,7 +15,6 @@ SkinPicture::SkinPicture(const QString &resource, QSize size, QWidget *parent)
 
 void SkinPicture::setResource(const QString &resource)
 {
-    m_resource = resource;
     m_renderer->load(resource);
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
     update();

@@ -18,7 +18,6 @@ public:
     SkinPicture(const QString &resource, QSize size, QWidget *parent = nullptr);
 
     void setResource(const QString &resource);
-    QString resource() const { return m_resource; }
 
     /// Makes the picture a button named @p name to assistive technology, which can press it.
     void makeButton(const QString &name);
@@ -37,7 +36,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QString m_resource;
     QSvgRenderer *m_renderer;
     bool m_button = false;
 };

@@ -4,6 +4,7 @@
 #include "main/MainForm.h"
 #include "support/MemoryTextFileLayer.h"
 #include "support/ScriptedRandomSource.h"
+#include "support/ShownWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 #include <memory>
 
 namespace parolex {
@@ -49,6 +52,18 @@ public:
         const bool boxed = qobject_cast<QCheckBox *>(widget) || qobject_cast<QRadioButton *>(widget);
         QTest::mouseClick(widget, Qt::LeftButton, {}, boxed ? QPoint(6, widget->height() / 2) : QPoint());
     }
+
+    /// One tick of the caption blink's timer, as one second passing would give it.
+    void tickTimer1() const
+    {
+        auto *timer = control<QTimer>("Timer1");
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+    }
+
+    /// Whether the Key-file row is usable as far as the Key mode goes; its frame may still
+    /// be disabled.
+    bool keyMode() const { return control<QWidget>("Tinput")->isEnabledTo(control<QWidget>("Frame4")); }
 
     QString settingsPath() const { return QDir(programDir.path()).filePath(QStringLiteral("setup.ini")); }
     QByteArray settingsBytes() const

@@ -128,13 +128,13 @@ private Q_SLOTS:
         QWidget *shown = f.main;
         if (window == QLatin1String("FCheck")) {
             f.forms->showKeyCheck();
-            shown = f.forms->keyCheck();
+            shown = shownWindow<FCheck>();
         } else if (window == QLatin1String("FAbout")) {
             f.forms->showAbout();
-            shown = f.forms->about();
+            shown = shownWindow<FAbout>();
         } else if (window == QLatin1String("Customize")) {
             f.forms->showCustomize();
-            shown = f.forms->customize();
+            shown = shownWindow<Customize>();
         } else if (window == QLatin1String("Waiting")) {
             shown = &f.forms->progress();
         }
@@ -152,12 +152,12 @@ private Q_SLOTS:
     {
         MainFormFixture f;
         f.forms->showAbout();
-        QVERIFY(f.forms->about());
+        QVERIFY(shownWindow<FAbout>());
         QAccessibleInterface *close = QAccessible::queryAccessibleInterface(
-            f.forms->about()->findChild<QWidget *>(QStringLiteral("imgTitleClose")));
+            shownWindow<FAbout>()->findChild<QWidget *>(QStringLiteral("imgTitleClose")));
         QCOMPARE(close->role(), QAccessible::Button);
         close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(!f.forms->about());
+        QVERIFY(!shownWindow<FAbout>());
     }
 };
 

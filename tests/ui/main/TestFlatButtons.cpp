@@ -4,7 +4,6 @@
 #include "common/QtTranslation.h"
 #include "info/Customize.h"
 #include "keycheck/FCheck.h"
-#include "main/CaptionBlink.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -73,10 +72,10 @@ private Q_SLOTS:
         QAbstractButton *pushButton = nullptr;
         if (window == QLatin1String("FCheck")) {
             f.forms->showKeyCheck();
-            pushButton = f.forms->keyCheck()->findChild<QPushButton *>(button);
+            pushButton = shownWindow<FCheck>()->findChild<QPushButton *>(button);
         } else if (window == QLatin1String("Customize")) {
             f.forms->showCustomize();
-            pushButton = f.forms->customize()->findChild<QPushButton *>(button);
+            pushButton = shownWindow<Customize>()->findChild<QPushButton *>(button);
         } else {
             box = MessageBox::create(QStringLiteral("密码已经被写入out.txt中。"));
             box->show();
@@ -95,7 +94,6 @@ private Q_SLOTS:
     {
         MainFormFixture f;
         auto *button = f.control<QWidget>("Check1");
-        CaptionBlink *blink = f.main->captionBlink();
         // The progress window disables the main window for the whole of a run.
         f.main->setEnabled(false);
         const QColor black(0, 0, 0), green(0, 255, 0), red(255, 0, 0);
@@ -103,7 +101,7 @@ private Q_SLOTS:
                                        black, green, red,   black, black, black};
         for (int tick = 0; tick <= 12; ++tick) {
             if (tick > 0)
-                blink->tick();
+                f.tickTimer1();
             QVERIFY2(captionInkOf(button, colours.at(tick)), qPrintable(QString::number(tick)));
         }
     }

@@ -2,7 +2,8 @@
 #include "common/FileDialog.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "main/CaptionBlink.h"
+#include "info/FAbout.h"
+#include "keycheck/FCheck.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -98,8 +99,8 @@ private Q_SLOTS:
             QVERIFY2(f.control<QAbstractButton>(name.toLatin1())->isChecked(), qPrintable(name));
         for (const QString &name : unticked)
             QVERIFY2(!f.control<QAbstractButton>(name.toLatin1())->isChecked(), qPrintable(name));
-        QCOMPARE(f.main->fileOutput(), fileOutput);
-        QCOMPARE(f.main->keyMode(), keyMode);
+        QCOMPARE(f.main->options().FileOutput, fileOutput);
+        QCOMPARE(f.keyMode(), keyMode);
         QCOMPARE(f.control<QComboBox>("CoLong")->currentText(), lengthText);
     }
 
@@ -107,10 +108,9 @@ private Q_SLOTS:
     {
         MainFormFixture f;
         f.click("Check2");
-        QVERIFY(f.main->filterDuplicates());
         QVERIFY(f.main->options().FilterDuplicates);
         f.click("Check2");
-        QVERIFY(!f.main->filterDuplicates());
+        QVERIFY(!f.main->options().FilterDuplicates);
     }
 
     void digitFilter_data()
@@ -158,7 +158,9 @@ private Q_SLOTS:
         for (const Key &key : keys)
             QTest::keyClick(combo, Qt::Key(key.key), key.modifiers);
         QCOMPARE(combo->currentText(), text);
-        QCOMPARE(box == QLatin1String("CoLong") ? f.main->lastLength() : f.main->lastCount(), remembered);
+        // Any key but a main-block digit shows what the box remembers.
+        QTest::keyClick(combo, Qt::Key_Shift);
+        QCOMPARE(combo->currentText(), QString::number(remembered));
     }
 
     void pickingFromTheListLeavesTheRememberedValue()
@@ -167,25 +169,25 @@ private Q_SLOTS:
         auto *combo = f.control<QComboBox>("CoNum");
         combo->setCurrentIndex(4);
         QCOMPARE(combo->currentText(), QStringLiteral(" 5"));
-        QCOMPARE(f.main->lastCount(), 0);
+        QTest::keyClick(combo, Qt::Key_Shift);
+        QCOMPARE(combo->currentText(), QStringLiteral("0"));
     }
 
     void captionBlinks()
     {
         MainFormFixture f;
         auto *button = f.control<QAbstractButton>("Check1");
-        CaptionBlink *blink = f.main->captionBlink();
+        const auto *timer = f.control<QTimer>("Timer1");
         const QColor before = button->palette().color(QPalette::ButtonText);
         const QColor black(0, 0, 0), green(0, 255, 0), red(255, 0, 0);
         const QList<QColor> expected = {before, before, before, black, green, red,
                                         black,  green,  red,    black, black, black};
         for (int tick = 1; tick <= 12; ++tick) {
-            QVERIFY(blink->timer()->isActive());
-            blink->tick();
-            QCOMPARE(blink->ticks(), tick);
+            QVERIFY(timer->isActive());
+            f.tickTimer1();
             QCOMPARE(button->palette().color(QPalette::ButtonText), expected.at(tick - 1));
         }
-        QVERIFY(!blink->timer()->isActive());
+        QVERIFY(!timer->isActive());
     }
 
     void pickingAPasswordCopiesExactlyIt()
@@ -275,10 +277,10 @@ private Q_SLOTS:
         MainFormFixture f;
         f.forms->showAbout();
         f.forms->showKeyCheck();
-        QVERIFY(f.forms->about() && f.forms->keyCheck());
+        QVERIFY(shownWindow<FAbout>() && shownWindow<FCheck>());
         QTest::mouseClick(f.control<QWidget>("imgTitleClose"), Qt::LeftButton);
-        QVERIFY(!f.forms->about());
-        QVERIFY(!f.forms->keyCheck());
+        QVERIFY(!shownWindow<FAbout>());
+        QVERIFY(!shownWindow<FCheck>());
         QVERIFY(!f.forms->mainForm());
         QCOMPARE(f.settingsBytes(), QByteArrayLiteral("#FALSE#\r\n"));
     }

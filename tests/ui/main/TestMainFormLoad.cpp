@@ -1,7 +1,6 @@
 #include "MainFormFixture.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "main/CaptionBlink.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -114,7 +113,6 @@ private Q_SLOTS:
     {
         MainFormFixture f;
         QCOMPARE(f.main->size(), QSize(459, 374));
-        QCOMPARE(f.main->heightTwips(), 5610);
         QCOMPARE(f.main->windowTitle(), QStringLiteral("Morvik Parolex 2.81"));
         QCOMPARE(f.main->palette().color(QPalette::Window), QColor(207, 207, 207));
 
@@ -133,18 +131,21 @@ private Q_SLOTS:
              {"Frame3", "Frame4", "CoCode", "Tinput", "Iinput", "Label8", "Text1", "TOutput"})
             QVERIFY2(!f.control<QWidget>(unusable)->isEnabled(), unusable);
 
-        QVERIFY(!f.main->simpleMode());
-        QVERIFY(!f.main->filterDuplicates());
-        QVERIFY(!f.main->fileOutput());
-        QVERIFY(!f.main->keyMode());
-        QCOMPARE(f.main->lastLength(), 0);
-        QCOMPARE(f.main->lastCount(), 0);
+        QVERIFY(!f.main->options().FilterDuplicates);
+        QVERIFY(!f.main->options().FileOutput);
+        QVERIFY(!f.keyMode());
 
-        const QTimer *timer = f.main->captionBlink()->timer();
-        QCOMPARE(timer->objectName(), QStringLiteral("Timer1"));
+        const auto *timer = f.control<QTimer>("Timer1");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
         QVERIFY(MessageBox::takeRecorded().isEmpty());
+
+        // The number boxes remember 0, not what they show: any key but a digit brings it back.
+        for (const char *name : {"CoLong", "CoNum"}) {
+            auto *box = f.control<QComboBox>(name);
+            QTest::keyClick(box, Qt::Key_Shift);
+            QCOMPARE(box->currentText(), QStringLiteral("0"));
+        }
     }
 
     void listsHoldTheirEntries()

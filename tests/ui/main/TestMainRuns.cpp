@@ -90,9 +90,8 @@ private Q_SLOTS:
         QCOMPARE(list->currentText(), passwords.last());
         QVERIFY(list->isEnabled());
         QCOMPARE(QGuiApplication::clipboard()->text(), passwords.last());
-        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
         QVERIFY(f.main->isEnabled());
-        QVERIFY(!f.main->isRunning());
 
         QStringEncoder cp936("windows-936");
         const QByteArray file =
@@ -178,7 +177,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::takeRecorded(),
                  (QList<MessageBox::Shown>{{message, title, QMessageBox::Icon(icon)}}));
         QVERIFY(f.main->isEnabled());
-        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
         QVERIFY(!f.control<QComboBox>("CoCode")->isEnabled());
     }
 
@@ -188,34 +187,38 @@ private Q_SLOTS:
         f.random.script = countingScript(68);
         setText(f, "CoNum", QStringLiteral("1000000"));
 
+        bool runReturned = false;
         bool closedDuringRun = false;
+        bool secondStartDrewNothing = false;
         bool reloaded = false;
         // Runs at the first event pass of the run: the user closes the progress window, which
         // enables the main window, and presses start again.
         QTimer::singleShot(0, f.main, [&] {
-            QVERIFY(f.main->isRunning());
-            QVERIFY(f.forms->isProgressLoaded());
+            QVERIFY(!runReturned);
+            QVERIFY(shownWindow<Waiting>());
             QVERIFY(!f.main->isEnabled());
-            QTest::mouseClick(
-                f.forms->loadedProgress()->findChild<QWidget *>(QStringLiteral("imgTitleClose")),
-                Qt::LeftButton);
-            QVERIFY(!f.forms->isProgressLoaded());
+            QTest::mouseClick(shownWindow<Waiting>()->findChild<QWidget *>(QStringLiteral("imgTitleClose")),
+                              Qt::LeftButton);
+            QVERIFY(!shownWindow<Waiting>());
             QVERIFY(f.main->isEnabled());
+            const qint64 drawn = f.random.bytesServed;
             start(f);
+            secondStartDrewNothing = f.random.bytesServed == drawn;
             closedDuringRun = true;
             QTimer::singleShot(0, f.main, [&] {
                 // The run's next progress step has loaded the window again.
-                reloaded = f.main->isRunning() && f.forms->isProgressLoaded() && !f.main->isEnabled();
+                reloaded = !runReturned && shownWindow<Waiting>() && !f.main->isEnabled();
             });
         });
         start(f);
+        runReturned = true;
 
         QVERIFY(closedDuringRun);
+        QVERIFY(secondStartDrewNothing);
         QVERIFY(reloaded);
         QCOMPARE(f.control<QComboBox>("CoCode")->count(), 1000000);
-        QVERIFY(!f.main->isRunning());
         QVERIFY(f.main->isEnabled());
-        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
         QVERIFY(MessageBox::takeRecorded().isEmpty());
     }
 
@@ -226,17 +229,19 @@ private Q_SLOTS:
         setText(f, "CoNum", QStringLiteral("1000000"));
         writeTo(f, QStringLiteral("out.txt"));
 
+        bool runReturned = false;
         bool closedDuringRun = false;
         QTimer::singleShot(0, f.main, [&] {
             f.forms->unloadProgress();
             f.main->close();
-            closedDuringRun = f.main->isRunning() && !f.main->isVisible() && !f.forms->isProgressLoaded();
+            closedDuringRun = !runReturned && !f.main->isVisible() && !shownWindow<Waiting>();
         });
         start(f);
+        runReturned = true;
 
         QVERIFY(closedDuringRun);
         QVERIFY2(!f.forms->mainForm(), "the main window unloads once the run has stopped");
-        QVERIFY(!f.forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
         QCOMPARE(f.settingsBytes(), QByteArrayLiteral("#FALSE#\r\n"));
         QVERIFY2(MessageBox::takeRecorded().isEmpty(), "no message after the user has left");
 

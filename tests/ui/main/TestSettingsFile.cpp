@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, after);
 
         MainFormFixture f(before);
-        QCOMPARE(f.main->simpleMode(), opensSimple);
+        QCOMPARE(f.control<QAbstractButton>("Check1")->isChecked(), opensSimple);
         QVERIFY(QFile::exists(f.settingsPath()));
         QCOMPARE(f.settingsBytes(), QByteArray());
         for (int i = 0; i < simpleModeClicks; ++i)
@@ -77,7 +77,6 @@ private Q_SLOTS:
         const QString userFile = QDir(config.path()).filePath(QStringLiteral("setup.ini"));
         {
             SettingsFile settings(QStringLiteral("/proc"), config.path());
-            QCOMPARE(settings.path(), userFile);
             QVERIFY(!settings.read());
             QVERIFY(QFile::exists(userFile));
             settings.write(true);

@@ -113,8 +113,8 @@ private Q_SLOTS:
     void everyWindowHoldsTheTwelveSkinControls()
     {
         MainFormFixture f;
-        f.forms->progress();
-        for (QWidget *window : std::initializer_list<QWidget *>{f.main, f.forms->loadedProgress()})
+        Waiting *progress = &f.forms->progress();
+        for (QWidget *window : std::initializer_list<QWidget *>{f.main, progress})
             for (const char *name : skinControls)
                 QVERIFY2(window->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly), name);
     }

@@ -1,10 +1,12 @@
 #include "AppForms.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "info/FAbout.h"
 #include "main/MainForm.h"
 #include "progress/Waiting.h"
 #include "support/MemoryTextFileLayer.h"
 #include "support/ScriptedRandomSource.h"
+#include "support/ShownWindow.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>
@@ -20,6 +22,11 @@ namespace {
 bool onTop(const QWidget *window)
 {
     return window->windowHandle() && (window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+}
+
+QString progressText(const Waiting &waiting)
+{
+    return waiting.findChild<QLabel *>(QStringLiteral("Label1"))->text();
 }
 
 } // namespace
@@ -63,21 +70,20 @@ private Q_SLOTS:
         QCOMPARE(onTop(m_main), mainWasOnTop);
 
         Waiting &waiting = m_forms->progress();
-        QVERIFY(m_forms->isProgressLoaded());
+        QCOMPARE(shownWindow<Waiting>(), &waiting);
         QVERIFY(!m_main->isEnabled());
         QVERIFY(!m_top->isChecked());
         QVERIFY(!onTop(m_main));
-        QVERIFY(waiting.isVisible());
         QVERIFY(onTop(&waiting));
         QCOMPARE(waiting.size(), QSize(350, 173));
         QCOMPARE(waiting.windowTitle(), QStringLiteral("Morvik Parolex"));
-        QCOMPARE(waiting.progressText(), QStringLiteral("0%"));
+        QCOMPARE(progressText(waiting), QStringLiteral("0%"));
         QCOMPARE(waiting.findChild<QLabel *>(QStringLiteral("Label5"))->text(),
                  QStringLiteral("正在生成，请耐心等待……"));
         QCOMPARE(waiting.mask().boundingRect(), QRect(0, 0, 350, 173));
 
         m_forms->unloadProgress();
-        QVERIFY(!m_forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
         QVERIFY(m_main->isEnabled());
         QVERIFY2(!m_top->isChecked() && !onTop(m_main), "nothing else is restored");
     }
@@ -87,10 +93,10 @@ private Q_SLOTS:
         Waiting *first = &m_forms->progress();
         first->setProgressText(QStringLiteral(" 50%"));
         QCOMPARE(&m_forms->progress(), first);
-        QCOMPARE(first->progressText(), QStringLiteral(" 50%"));
+        QCOMPARE(progressText(*first), QStringLiteral(" 50%"));
         QTest::mouseClick(first->findChild<QWidget *>(QStringLiteral("imgTitleClose")), Qt::LeftButton);
         QVERIFY(m_main->isEnabled());
-        QCOMPARE(m_forms->progress().progressText(), QStringLiteral("0%"));
+        QCOMPARE(progressText(m_forms->progress()), QStringLiteral("0%"));
         QVERIFY(!m_main->isEnabled());
     }
 
@@ -121,7 +127,7 @@ private Q_SLOTS:
     {
         m_forms->unloadProgress();
         QVERIFY(m_main->isEnabled());
-        QVERIFY(!m_forms->isProgressLoaded());
+        QVERIFY(!shownWindow<Waiting>());
     }
 
     void messageAndHelpOpenTheAboutDialog_data()
@@ -135,10 +141,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         Waiting &waiting = m_forms->progress();
-        QVERIFY(!m_forms->about());
+        QVERIFY(!shownWindow<FAbout>());
         QTest::mouseClick(waiting.findChild<QWidget *>(control), Qt::LeftButton);
-        QVERIFY(m_forms->about());
-        QVERIFY(m_forms->isProgressLoaded());
+        QVERIFY(shownWindow<FAbout>());
+        QCOMPARE(shownWindow<Waiting>(), &waiting);
     }
 
 private:

@@ -34,14 +34,6 @@ void clickPicture(QWidget *window, const char *name)
     QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
 }
 
-// Unloading a dialog discards it, so the tests hold them by guarded pointers.
-template <typename Dialog> QPointer<Dialog> load(FakeForms &forms)
-{
-    auto *dialog = new Dialog(forms);
-    dialog->show();
-    return dialog;
-}
-
 void unloadAll()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -52,6 +44,8 @@ void unloadAll()
 
 } // namespace
 
+/// The About and service dialogs against a stand-in registry: their texts, who they enable
+/// and disable, and the links they open.
 class TestInfoDialogs : public QObject
 {
     Q_OBJECT
@@ -63,18 +57,19 @@ private Q_SLOTS:
     {
         MessageBox::setRecording(true);
         qputenv("windir", "C:\\WINDOWS");
+        m_forms = std::make_unique<FakeForms>();
     }
 
     void cleanup()
     {
         unloadAll();
+        m_forms.reset();
         setBrowserStarter({});
     }
 
     void aboutShowsVersionAndTheAuthorsContacts()
     {
-        FakeForms forms;
-        const QPointer<FAbout> about = load<FAbout>(forms);
+        const QPointer<FAbout> about = load<FAbout>();
         QCOMPARE(about->windowTitle(), u"Morvik Parolex"_s);
         // Every number carries the blank of the program's number-to-text conversion.
         QCOMPARE(control<QLabel>(about, "Ver")->text(), u" 2. 8. 2641"_s);
@@ -87,8 +82,7 @@ private Q_SLOTS:
 
     void customizeShowsTheServiceDescriptionLineByLine()
     {
-        FakeForms forms;
-        const QPointer<Customize> customize = load<Customize>(forms);
+        const QPointer<Customize> customize = load<Customize>();
         QCOMPARE(customize->windowTitle(), u"Tesmo的软件定制服务"_s);
         const QStringList lines = {
             u""_s,
@@ -116,10 +110,9 @@ private Q_SLOTS:
 
     void customizeFloatsOnTopAndKeepsTheMainWindowDisabledWhileOpen()
     {
-        FakeForms forms;
-        const QPointer<Customize> customize = load<Customize>(forms);
+        const QPointer<Customize> customize = load<Customize>();
         QVERIFY(FakeForms::isOnTop(customize));
-        QVERIFY(!forms.main.isEnabled());
+        QVERIFY(!m_forms->main.isEnabled());
 
         QVERIFY(QTest::qWaitForWindowActive(customize));
         // The focus sits in the box outside the window, so no visible control is marked.
@@ -127,41 +120,39 @@ private Q_SLOTS:
 
         control<QPushButton>(customize, "Command1")->click();
         QVERIFY(customize.isNull() || !customize->isVisible());
-        QVERIFY(forms.main.isEnabled());
+        QVERIFY(m_forms->main.isEnabled());
     }
 
     void closingAboutEnablesTheMainWindowWhateverDisabledIt()
     {
-        FakeForms forms;
-        const QPointer<FAbout> about = load<FAbout>(forms);
-        QVERIFY(forms.main.isEnabled());
-        const QPointer<Customize> customize = load<Customize>(forms);
-        QVERIFY(!forms.main.isEnabled());
+        const QPointer<FAbout> about = load<FAbout>();
+        QVERIFY(m_forms->main.isEnabled());
+        const QPointer<Customize> customize = load<Customize>();
+        QVERIFY(!m_forms->main.isEnabled());
 
         clickPicture(about, "imgTitleClose");
         QVERIFY(!about || !about->isVisible());
-        QVERIFY(forms.main.isEnabled());
+        QVERIFY(m_forms->main.isEnabled());
         QVERIFY(customize->isVisible());
 
         // Disabled by someone else, say the progress window: About leaves it so until it closes.
-        forms.main.setEnabled(false);
-        const QPointer<FAbout> second = load<FAbout>(forms);
-        QVERIFY(!forms.main.isEnabled());
+        m_forms->main.setEnabled(false);
+        const QPointer<FAbout> second = load<FAbout>();
+        QVERIFY(!m_forms->main.isEnabled());
         second->unload();
-        QVERIFY(forms.main.isEnabled());
+        QVERIFY(m_forms->main.isEnabled());
     }
 
     void helpAsksForTheAboutDialogExceptInTheServiceDialog()
     {
-        FakeForms forms;
-        const QPointer<FAbout> about = load<FAbout>(forms);
+        const QPointer<FAbout> about = load<FAbout>();
         clickPicture(about, "imgTitleHelp");
         QTest::mouseClick(control<QLabel>(about, "Label5"), Qt::LeftButton);
-        QCOMPARE(forms.aboutRequests, 2);
+        QCOMPARE(m_forms->aboutRequests, 2);
 
-        const QPointer<Customize> customize = load<Customize>(forms);
+        const QPointer<Customize> customize = load<Customize>();
         clickPicture(customize, "imgTitleHelp");
-        QCOMPARE(forms.aboutRequests, 2);
+        QCOMPARE(m_forms->aboutRequests, 2);
         QVERIFY(customize->isVisible());
     }
 
@@ -189,8 +180,7 @@ private Q_SLOTS:
         QFETCH(LinkKind, kind);
         QFETCH(QString, address);
 
-        FakeForms forms;
-        QWidget *dialog = inAbout ? static_cast<QWidget *>(load<FAbout>(forms)) : load<Customize>(forms);
+        QWidget *dialog = inAbout ? static_cast<QWidget *>(load<FAbout>()) : load<Customize>();
         auto *link = dialog->findChild<ClickableLabel *>(label);
         QVERIFY(link);
         // This product's addresses are longer than the design's: none may be cut off.
@@ -218,6 +208,17 @@ private Q_SLOTS:
                                        u"Morvik Parolex"_s, QMessageBox::NoIcon}}));
         QVERIFY(dialog->isVisible());
     }
+
+private:
+    // Unloading a dialog discards it, so the tests hold them by guarded pointers.
+    template <typename Dialog> QPointer<Dialog> load()
+    {
+        auto *dialog = new Dialog(*m_forms);
+        dialog->show();
+        return dialog;
+    }
+
+    std::unique_ptr<FakeForms> m_forms;
 };
 
 QTEST_MAIN(TestInfoDialogs)

@@ -53,6 +53,7 @@ struct Dialog
 
 } // namespace
 
+/// The key check dialog, loaded afresh for every test beside a stand-in registry.
 class TestFCheck : public QObject
 {
     Q_OBJECT
@@ -62,6 +63,18 @@ private Q_SLOTS:
     {
         installFonts();
         MessageBox::setRecording(true);
+    }
+
+    void init()
+    {
+        m_forms = std::make_unique<FakeForms>();
+        m_dialog = std::make_unique<Dialog>(*m_forms);
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_forms.reset();
     }
 
     void checkComparesExactly_data()
@@ -95,40 +108,34 @@ private Q_SLOTS:
         if (key.size() >= 760)
             QVERIFY(password.contains(u'E', Qt::CaseInsensitive));
 
-        FakeForms forms;
-        Dialog dialog(forms);
-        dialog.check(key, password);
-        QCOMPARE(dialog.sentence(), match ? matchSentence : mismatchSentence);
-        QCOMPARE(dialog.matchShown(), match);
-        QCOMPARE(dialog.mismatchShown(), !match);
+        m_dialog->check(key, password);
+        QCOMPARE(m_dialog->sentence(), match ? matchSentence : mismatchSentence);
+        QCOMPARE(m_dialog->matchShown(), match);
+        QCOMPARE(m_dialog->mismatchShown(), !match);
         QVERIFY(MessageBox::takeRecorded().isEmpty());
     }
 
     void outcomeStaysUntilTheNextCheck()
     {
-        FakeForms forms;
-        Dialog dialog(forms);
-        dialog.check(u"abc"_s, u"3002872313"_s);
-        dialog.password()->setText(u"3002872312"_s);
-        QCOMPARE(dialog.sentence(), mismatchSentence);
-        QVERIFY(dialog.mismatchShown());
+        m_dialog->check(u"abc"_s, u"3002872313"_s);
+        m_dialog->password()->setText(u"3002872312"_s);
+        QCOMPARE(m_dialog->sentence(), mismatchSentence);
+        QVERIFY(m_dialog->mismatchShown());
 
-        dialog.control<QPushButton>("Command1")->click();
-        QCOMPARE(dialog.sentence(), matchSentence);
-        QVERIFY(dialog.matchShown() && !dialog.mismatchShown());
+        m_dialog->control<QPushButton>("Command1")->click();
+        QCOMPARE(m_dialog->sentence(), matchSentence);
+        QVERIFY(m_dialog->matchShown() && !m_dialog->mismatchShown());
     }
 
     void aKeyTooLongToDeriveLeavesTheLastOutcome()
     {
-        FakeForms forms;
-        Dialog dialog(forms);
-        dialog.check(u"abc"_s, u"3002872312"_s);
-        dialog.check(QString(32767, u'a'), u"0"_s);
+        m_dialog->check(u"abc"_s, u"3002872312"_s);
+        m_dialog->check(QString(32767, u'a'), u"0"_s);
         QCOMPARE(MessageBox::takeRecorded(),
                  (QList<MessageBox::Shown>{{u"内存溢出，可能是您选择的文件太大了。"_s, u"Morvik Parolex"_s,
                                             QMessageBox::Information}}));
-        QCOMPARE(dialog.sentence(), matchSentence);
-        QVERIFY(dialog.matchShown() && !dialog.mismatchShown());
+        QCOMPARE(m_dialog->sentence(), matchSentence);
+        QVERIFY(m_dialog->matchShown() && !m_dialog->mismatchShown());
     }
 
     void loadingTakesTheMainWindowOutOfTheTopLayer_data()
@@ -141,86 +148,88 @@ private Q_SLOTS:
     void loadingTakesTheMainWindowOutOfTheTopLayer()
     {
         QFETCH(bool, ticked);
-        FakeForms forms;
-        forms.chTop->setChecked(ticked);
-        forms.chTopClickRuns = 0;
-        QCOMPARE(FakeForms::isOnTop(&forms.main), ticked);
+        m_forms->chTop->setChecked(ticked);
+        m_forms->chTopClickRuns = 0;
+        QCOMPARE(FakeForms::isOnTop(&m_forms->main), ticked);
 
-        Dialog dialog(forms);
-        QVERIFY(!forms.mainOnTopWhenUnticked);
-        QVERIFY(!forms.chTop->isChecked());
-        QCOMPARE(forms.chTopClickRuns, ticked ? 1 : 0);
-        QVERIFY(!FakeForms::isOnTop(&forms.main));
-        QVERIFY(!FakeForms::isOnTop(dialog.window));
-        QCOMPARE(dialog.window->windowTitle(), u"Morvik Parolex"_s);
-        QVERIFY(dialog.empty());
+        reload();
+        QVERIFY(!m_forms->mainOnTopWhenUnticked);
+        QVERIFY(!m_forms->chTop->isChecked());
+        QCOMPARE(m_forms->chTopClickRuns, ticked ? 1 : 0);
+        QVERIFY(!FakeForms::isOnTop(&m_forms->main));
+        QVERIFY(!FakeForms::isOnTop(m_dialog->window));
+        QCOMPARE(m_dialog->window->windowTitle(), u"Morvik Parolex"_s);
+        QVERIFY(m_dialog->empty());
     }
 
     void showingAgainKeepsContentsAndLoadingAfreshStartsEmpty()
     {
-        FakeForms forms;
-        auto dialog = std::make_unique<Dialog>(forms);
-        dialog->check(u"abc"_s, u"x"_s);
-        forms.chTop->setChecked(true);
+        m_dialog->check(u"abc"_s, u"x"_s);
+        m_forms->chTop->setChecked(true);
 
-        dialog->window->hide();
-        dialog->window->show();
-        QVERIFY(forms.chTop->isChecked());
-        QVERIFY(FakeForms::isOnTop(&forms.main));
-        QCOMPARE(dialog->key()->text(), u"abc"_s);
-        QCOMPARE(dialog->sentence(), mismatchSentence);
+        m_dialog->window->hide();
+        m_dialog->window->show();
+        QVERIFY(m_forms->chTop->isChecked());
+        QVERIFY(FakeForms::isOnTop(&m_forms->main));
+        QCOMPARE(m_dialog->key()->text(), u"abc"_s);
+        QCOMPARE(m_dialog->sentence(), mismatchSentence);
 
-        dialog->control<QPushButton>("Command2")->click();
-        QVERIFY(!dialog->window || !dialog->window->isVisible());
+        m_dialog->control<QPushButton>("Command2")->click();
+        QVERIFY(!m_dialog->window || !m_dialog->window->isVisible());
         // Closing restores nothing: the main window stays where the load steps put it.
-        QVERIFY(forms.chTop->isChecked());
+        QVERIFY(m_forms->chTop->isChecked());
 
-        dialog = std::make_unique<Dialog>(forms);
-        QVERIFY(dialog->empty());
-        QVERIFY(!forms.chTop->isChecked());
+        reload();
+        QVERIFY(m_dialog->empty());
+        QVERIFY(!m_forms->chTop->isChecked());
     }
 
     void keysActOnTheButtons()
     {
-        FakeForms forms;
-        Dialog dialog(forms);
-        dialog.key()->setText(u"abc"_s);
-        dialog.password()->setText(u"3002872312"_s);
-        QTest::keyClick(dialog.password(), Qt::Key_Return);
-        QCOMPARE(dialog.sentence(), matchSentence);
+        m_dialog->key()->setText(u"abc"_s);
+        m_dialog->password()->setText(u"3002872312"_s);
+        QTest::keyClick(m_dialog->password(), Qt::Key_Return);
+        QCOMPARE(m_dialog->sentence(), matchSentence);
 
         // Enter on "离开" leaves, as it would with any focused button.
-        auto *leave = dialog.control<QPushButton>("Command2");
+        auto *leave = m_dialog->control<QPushButton>("Command2");
         leave->setFocus();
         QTest::keyClick(leave, Qt::Key_Enter);
-        QVERIFY(!dialog.window->isVisible());
+        QVERIFY(!m_dialog->window->isVisible());
 
-        Dialog second(forms);
-        QTest::keyClick(second.key(), Qt::Key_Escape);
-        QVERIFY(!second.window->isVisible());
+        reload();
+        QTest::keyClick(m_dialog->key(), Qt::Key_Escape);
+        QVERIFY(!m_dialog->window->isVisible());
     }
 
     void tabOrderRunsFromKeyToLeave()
     {
-        FakeForms forms;
-        Dialog dialog(forms);
         QStringList order;
-        QWidget *widget = dialog.key();
+        QWidget *widget = m_dialog->key();
         do {
             if (widget->focusPolicy() & Qt::TabFocus)
                 order.append(widget->objectName());
             widget = widget->nextInFocusChain();
-        } while (widget != dialog.key());
+        } while (widget != m_dialog->key());
         QCOMPARE(order, (QStringList{u"Text1"_s, u"Text2"_s, u"Command1"_s, u"Command2"_s}));
     }
 
     void helpAsksForTheAboutDialog()
     {
-        FakeForms forms;
-        Dialog dialog(forms);
-        QTest::mouseClick(dialog.control<QWidget>("imgTitleHelp"), Qt::LeftButton);
-        QCOMPARE(forms.aboutRequests, 1);
+        QTest::mouseClick(m_dialog->control<QWidget>("imgTitleHelp"), Qt::LeftButton);
+        QCOMPARE(m_forms->aboutRequests, 1);
     }
+
+private:
+    /// Unloads the dialog and loads it anew, so its load steps run again.
+    void reload()
+    {
+        m_dialog.reset();
+        m_dialog = std::make_unique<Dialog>(*m_forms);
+    }
+
+    std::unique_ptr<FakeForms> m_forms;
+    std::unique_ptr<Dialog> m_dialog;
 };
 
 QTEST_MAIN(TestFCheck)

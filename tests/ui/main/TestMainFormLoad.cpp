@@ -1,6 +1,7 @@
 #include "MainFormFixture.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "main/PictureButton.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -29,9 +30,51 @@ QString caption(const QWidget *control)
     return {};
 }
 
+constexpr int titleBarHeight = 30;
+
+bool isSkin(const QWidget *control)
+{
+    return control->objectName().startsWith(u"img") || control->objectName() == u"lblTitle";
+}
+
+/// The window's own controls directly inside @p parent that the user can see, without the skin.
+QList<QWidget *> shownControls(const QWidget *parent)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!isSkin(child) && child->isVisibleTo(parent->window()))
+            controls << child;
+    }
+    return controls;
+}
+
+/// The window and the frames it shows.
+QList<QWidget *> containers(QWidget *window)
+{
+    QList<QWidget *> containers{window};
+    for (QWidget *control : shownControls(window)) {
+        if (qobject_cast<QGroupBox *>(control))
+            containers << control;
+    }
+    return containers;
+}
+
+/// Where a control shows what matters: a caption from its left edge, as wide as its text; a
+/// box or button inside its one-pixel border, which may touch a neighbour's or lie under it.
+QRect shownPart(const QWidget *control)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    const bool caption = (label && !label->wordWrap()) || qobject_cast<const QCheckBox *>(control) ||
+                         qobject_cast<const QRadioButton *>(control);
+    if (caption)
+        return {control->pos(),
+                QSize(std::min(control->width(), control->sizeHint().width()), control->height())};
+    return control->geometry().adjusted(1, 1, -1, -1);
+}
+
 } // namespace
 
-/// The main window as its load sequence leaves it: the design, the defaults, the lists.
+/// The main window as its load sequence leaves it: captions and layout, defaults, lists.
 class TestMainFormLoad : public QObject
 {
     Q_OBJECT
@@ -43,70 +86,114 @@ private Q_SLOTS:
         MessageBox::setRecording(true);
     }
 
-    void designPlacesEveryControl_data()
+    void everyControlShowsItsCaption_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("caption");
         const struct
         {
             const char *name;
-            QRect geometry;
             const char *caption;
         } controls[] = {
-            {"Frame2", {32, 40, 177, 89}, "生成方式"},
-            {"OptN", {8, 16, 57, 17}, "常规"},
-            {"OptT", {64, 16, 89, 17}, "根据Key生成"},
-            {"ChMui", {8, 40, 161, 17}, "批量输出(输入Key)到文件"},
-            {"Check2", {8, 64, 153, 17}, "滤掉重复的密码(速度慢)"},
-            {"Frame4", {224, 40, 193, 81}, "批量设置"},
-            {"Label7", {8, 24, 65, 17}, "输出文件："},
-            {"TOutput", {72, 24, 97, 18}, ""},
-            {"IOutput", {168, 24, 22, 19}, ""},
-            {"Label8", {8, 48, 57, 17}, "Key输入："},
-            {"Tinput", {72, 48, 97, 18}, ""},
-            {"Iinput", {168, 48, 22, 19}, ""},
-            {"Frame3", {224, 128, 193, 65}, "输入Key"},
-            {"Text1", {16, 24, 161, 22}, ""},
-            {"Frame1", {32, 136, 177, 153}, "密码组成/复杂程度"},
-            {"CLetter", {16, 24, 97, 17}, "字母"},
-            {"CLine", {80, 24, 89, 17}, "下划线( _ )"},
-            {"CNumber", {16, 48, 97, 17}, "数字"},
-            {"CChooseBig", {80, 48, 81, 17}, "区分大小写"},
-            {"Label1", {8, 72, 65, 17}, "自选字符："},
-            {"TAL", {72, 72, 89, 18}, "+-=\\/"},
-            {"Label2", {8, 96, 73, 17}, "密码长度："},
-            {"CoLong", {72, 96, 89, 20}, ""},
-            {"Label6", {8, 120, 65, 17}, "生成数量："},
-            {"CoNum", {72, 120, 89, 20}, ""},
-            {"Label4", {224, 200, 193, 25}, "您可以从下面已生成的密码中选择，或者按开始重新生成。"},
-            {"CoCode", {224, 232, 193, 23}, ""},
-            {"Label3", {232, 264, 161, 17}, "被选择的密码将拷贝到剪贴板"},
-            {"CmdStart", {16, 296, 65, 65}, "开始"},
-            {"CmdCheck", {88, 296, 65, 65}, "校验Key"},
-            {"Check1", {160, 296, 65, 65}, "简单模式"},
-            {"ChTop", {232, 296, 65, 65}, "总在最前"},
-            {"CmdAbout", {304, 296, 65, 65}, "关于软件"},
-            {"CmdExit", {376, 296, 65, 65}, "软件定制"},
-            {"lblTitle", {16, 7, -1, -1}, "Morvik Parolex 2.81"},
+            {"Frame2", "生成方式"},
+            {"OptN", "常规"},
+            {"OptT", "根据Key生成"},
+            {"ChMui", "批量输出(输入Key)到文件"},
+            {"Check2", "滤掉重复的密码(速度慢)"},
+            {"Frame4", "批量设置"},
+            {"Label7", "输出文件："},
+            {"TOutput", ""},
+            {"Label8", "Key输入："},
+            {"Tinput", ""},
+            {"Frame3", "输入Key"},
+            {"Text1", ""},
+            {"Frame1", "密码组成/复杂程度"},
+            {"CLetter", "字母"},
+            {"CLine", "下划线( _ )"},
+            {"CNumber", "数字"},
+            {"CChooseBig", "区分大小写"},
+            {"Label1", "自选字符："},
+            {"TAL", "+-=\\/"},
+            {"Label2", "密码长度："},
+            {"Label6", "生成数量："},
+            {"Label4", "您可以从下面已生成的密码中选择，或者按开始重新生成。"},
+            {"Label3", "被选择的密码将拷贝到剪贴板"},
+            {"CmdStart", "开始"},
+            {"CmdCheck", "校验Key"},
+            {"Check1", "简单模式"},
+            {"ChTop", "总在最前"},
+            {"CmdAbout", "关于软件"},
+            {"CmdExit", "软件定制"},
+            {"lblTitle", "Morvik Parolex 2.81"},
         };
         for (const auto &control : controls)
-            QTest::newRow(control.name) << QString::fromLatin1(control.name) << control.geometry
-                                        << QString::fromUtf8(control.caption);
+            QTest::newRow(control.name)
+                << QString::fromLatin1(control.name) << QString::fromUtf8(control.caption);
     }
 
-    void designPlacesEveryControl()
+    void everyControlShowsItsCaption()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         MainFormFixture f({}, false);
         const auto *control = f.main->findChild<QWidget *>(name);
         QVERIFY(control);
-        QCOMPARE(control->pos(), geometry.topLeft());
-        if (geometry.width() > 0)
-            QCOMPARE(control->size(), geometry.size());
         QCOMPARE(::caption(control), caption);
+    }
+
+    void everyControlLiesInsideItsFrameAndBelowTheTitleBar_data() { addLayoutRows(); }
+
+    void everyControlLiesInsideItsFrameAndBelowTheTitleBar()
+    {
+        QFETCH(QByteArray, settings);
+        MainFormFixture f(settings, false);
+        for (const QWidget *parent : containers(f.main)) {
+            for (const QWidget *control : shownControls(parent))
+                QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        }
+        // The title bar stays free for dragging the window, and its title readable.
+        for (const QWidget *control : shownControls(f.main))
+            QVERIFY2(control->y() >= titleBarHeight, qPrintable(control->objectName()));
+    }
+
+    void noControlCoversAnother_data() { addLayoutRows(); }
+
+    void noControlCoversAnother()
+    {
+        QFETCH(QByteArray, settings);
+        MainFormFixture f(settings, false);
+        for (const QWidget *parent : containers(f.main)) {
+            const QList<QWidget *> controls = shownControls(parent);
+            for (qsizetype i = 0; i < controls.size(); ++i) {
+                for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                    const QString pair =
+                        controls.at(i)->objectName() + QStringLiteral(" and ") + controls.at(j)->objectName();
+                    QVERIFY2(!shownPart(controls.at(i)).intersects(shownPart(controls.at(j))),
+                             qPrintable(pair));
+                }
+            }
+        }
+    }
+
+    void captionsFitTheirControls()
+    {
+        MainFormFixture f({}, false);
+        for (const QLabel *label : f.main->findChildren<QLabel *>()) {
+            // The hint above the result list takes two lines in its box.
+            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                : label->sizeHint().width() <= label->width();
+            QVERIFY2(fits, qPrintable(label->objectName()));
+        }
+        const QList<PictureButton *> buttons = f.main->findChildren<PictureButton *>();
+        QCOMPARE(buttons.size(), 6);
+        for (const PictureButton *button : buttons) {
+            // An icon of 51 to 58 pixels a side above a caption that fits the button's width.
+            const QSize icon = button->iconSize();
+            QVERIFY2(icon.width() == icon.height() && icon.width() >= 51 && icon.width() <= 58,
+                     qPrintable(button->objectName()));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(),
+                     qPrintable(button->objectName()));
+        }
     }
 
     void loadSetsDefaults()
@@ -174,7 +261,7 @@ private Q_SLOTS:
                                               QStringLiteral(" 20000"), QStringLiteral(" 200000")}));
     }
 
-    void focusMovesInDesignOrder()
+    void focusMovesInTabOrder()
     {
         MainFormFixture f({}, false);
         const QStringList order =
@@ -194,6 +281,15 @@ private Q_SLOTS:
         // Each file picture comes right after its box, taking nothing from the order above.
         QCOMPARE(f.control<QWidget>("TOutput")->nextInFocusChain(), f.control<QWidget>("IOutput"));
         QCOMPARE(f.control<QWidget>("Tinput")->nextInFocusChain(), f.control<QWidget>("Iinput"));
+    }
+
+private:
+    /// Both layouts of the window; the simple one as a start from the settings file gives it.
+    static void addLayoutRows()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::newRow("the normal layout") << QByteArray();
+        QTest::newRow("the simple layout") << QByteArrayLiteral("#TRUE#\r\n");
     }
 };
 

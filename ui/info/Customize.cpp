@@ -28,9 +28,9 @@ void setBase(QWidget *textBox)
     textBox->setPalette(palette);
 }
 
-// Lines one em apart, as the 9 pt fonts of the design set them. The Chinese fonts of most
-// systems today ask for half as much height again, which would push the last lines of the
-// service description out of its box.
+// Lines one em apart: the service description's box holds its lines only at that pitch. The
+// Chinese fonts of most systems ask for half as much height again, which would push the last
+// lines out of the box.
 void useEmLinePitch(QTextEdit *box)
 {
     box->document()->setDocumentMargin(2);
@@ -56,13 +56,14 @@ Customize::Customize(Forms &forms)
     m_ui->setupUi(this);
     useFlatFace(m_ui->Command1);
     for (QLabel *label : {m_ui->Label2, m_ui->Label3, m_ui->Label4}) {
-        // The design format keeps only LF; these texts have always ended their lines in CR LF.
+        // A .ui file keeps line breaks as LF only; the program's texts break their lines with
+        // CR LF.
         label->setText(label->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-        // A font with taller lines than the design's would cut off the last line; the labels
-        // are transparent, so growing downwards hides nothing.
+        // A font with taller lines than the box was made for would cut off the last line; the
+        // labels are transparent, so growing downwards hides nothing.
         label->resize(label->width(), std::max(label->height(), label->sizeHint().height()));
     }
-    // The design format holds whole points only.
+    // A .ui file holds whole points only.
     QFont headingFont = m_ui->Label1->font();
     headingFont.setPointSizeF(26.25);
     m_ui->Label1->setFont(headingFont);

@@ -27,7 +27,7 @@ FAbout::FAbout(Forms &forms)
     : SkinnedWindow(product::title()), m_forms(forms), m_ui(std::make_unique<Ui::FAbout>())
 {
     m_ui->setupUi(this);
-    // The design format holds whole points only.
+    // A .ui file holds whole points only.
     QFont versionFont = m_ui->Ver->font();
     versionFont.setPointSizeF(10.5);
     m_ui->Ver->setFont(versionFont);

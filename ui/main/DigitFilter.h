@@ -6,10 +6,10 @@ class QComboBox;
 
 namespace parolex {
 
-/// Keeps a number box numeric the way the main window always has: when a digit key of the
-/// main block is released the box's whole text is remembered as a number; when any other key
-/// is released (keypad digits included) the box shows the remembered number again. The
-/// remembered number starts at 0, not at the box's first text.
+/// Keeps a number box numeric: when a digit key of the main block is released the box's whole
+/// text is remembered as a number; when any other key is released (keypad digits included)
+/// the box shows the remembered number again. The remembered number starts at 0, not at the
+/// box's first text.
 class DigitFilter : public QObject
 {
     Q_OBJECT

@@ -43,8 +43,8 @@ void Waiting::showProgressLabel()
 
 void Waiting::setProgressText(const QString &text)
 {
-    // A share like " 39.8397445678711%" is wider than the label at its design size; the text
-    // gets smaller rather than losing its end.
+    // A share like " 39.8397445678711%" is wider than the label at the label's own 18 points;
+    // the text gets smaller rather than losing its end.
     QLabel *label = m_ui->Label1;
     QFont font = label->font();
     font.setPointSizeF(m_progressPointSize);

@@ -183,7 +183,7 @@ private Q_SLOTS:
         QWidget *dialog = inAbout ? static_cast<QWidget *>(load<FAbout>()) : load<Customize>();
         auto *link = dialog->findChild<ClickableLabel *>(label);
         QVERIFY(link);
-        // This product's addresses are longer than the design's: none may be cut off.
+        // The whole address shows, clear of the window's right border.
         QVERIFY(link->sizeHint().width() <= link->width());
         QVERIFY(link->geometry().right() < dialog->width() - 19);
         // Only the service dialog's links carry a pointer of their own.

@@ -16,7 +16,7 @@ using namespace parolex;
 
 namespace {
 
-// The pool of all four classes and the design's own symbols, in pool order: with script
+// The pool of all four classes and the default own symbols, in pool order: with script
 // bytes below the rejection limit, byte k draws entry k.
 const QString pool = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz+-=\\/");
 

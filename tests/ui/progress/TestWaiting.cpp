@@ -103,8 +103,8 @@ private Q_SLOTS:
     void progressTextFitsItsLabel_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("designSize");
-        QTest::newRow("a short share keeps the design size") << " 50%" << true;
+        QTest::addColumn<bool>("fullSize");
+        QTest::newRow("a short share keeps the label's 18 points") << " 50%" << true;
         QTest::newRow("a share of fifteen digits gets smaller and shows whole")
             << " 66.6666666666667%" << false;
     }
@@ -112,12 +112,12 @@ private Q_SLOTS:
     void progressTextFitsItsLabel()
     {
         QFETCH(QString, text);
-        QFETCH(bool, designSize);
+        QFETCH(bool, fullSize);
         Waiting &waiting = m_forms->progress();
         waiting.setProgressText(text);
         const auto *label = waiting.findChild<QLabel *>(QStringLiteral("Label1"));
         QCOMPARE(label->text(), text);
-        QCOMPARE(label->font().pointSizeF() == 18, designSize);
+        QCOMPARE(label->font().pointSizeF() == 18, fullSize);
         QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(text) <= label->width());
         waiting.setProgressText(QStringLiteral(" 1%"));
         QCOMPARE(label->font().pointSizeF(), 18);

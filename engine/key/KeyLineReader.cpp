@@ -71,8 +71,9 @@ Failure KeyLineReader::readLine(QString &line)
         const qsizetype available = m_end - m_pos;
         const auto *cr = static_cast<const char *>(std::memchr(start, '\r', size_t(available)));
         const qsizetype length = cr ? cr - start : available;
-        const qsizetype room = maxLineBytes - m_line.size();
-        m_line.append(start, qMin(length, room));
+        if (m_line.size() + length >= maxLineBytes)
+            return Failure::Overflow;
+        m_line.append(start, length);
         m_pos += length;
         if (cr) {
             ++m_pos;

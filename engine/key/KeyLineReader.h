@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/ByteSource.h"
+#include "key/DeriveKeyPassword.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -26,10 +27,11 @@ public:
     Failure readLine(QString &line);
     Failure close();
 
-    /// A line longer than this many bytes keeps only its first bytes: it has at least
-    /// 65,536 characters then (a character takes at most four bytes), which no Key
-    /// derivation accepts, so the rest could only cost memory.
-    static constexpr qsizetype maxLineBytes = 256 * 1024;
+    /// A line of this many bytes or more ends the reading with Overflow (6) as soon as it is
+    /// seen, without waiting for its end: the decoder makes at least one UTF-16 unit of
+    /// every four bytes, so such a line holds more characters than any Key the derivation
+    /// takes, and a file without line endings (/dev/zero) would otherwise be read forever.
+    static constexpr qsizetype maxLineBytes = 4 * (longestKey + 1);
 
 private:
     /// Makes bytes available unless the file has ended or failed.

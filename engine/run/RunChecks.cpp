@@ -3,6 +3,7 @@
 #include "run/RunTexts.h"
 #include "text/Cp936.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace parolex {
@@ -53,9 +54,15 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
 
     if (characterCount(options.OwnSymbols) > maxOwnSymbols)
         return run.reject(texts::tooManySymbols(), texts::warningTitle(), MessageIcon::Warning);
-    // The file would hold '?' where the list shows the real character.
-    if (options.FileOutput && !Cp936::canEncode(options.OwnSymbols))
+    // A control character (CR, LF, tab, ...) would break a password's line in the file and
+    // in the list, and cannot be pasted; the file would hold '?' where the list shows a
+    // character that code page 936 cannot hold.
+    const bool breaksTheLine = std::any_of(options.OwnSymbols.cbegin(), options.OwnSymbols.cend(),
+                                           [](QChar c) { return c.unicode() < 0x20; });
+    if (options.FileOutput && (breaksTheLine || !Cp936::canEncode(options.OwnSymbols)))
         return run.reject(texts::symbolsNotWritable(), texts::warningTitle(), MessageIcon::Warning);
+    if (breaksTheLine)
+        return run.reject(texts::symbolsBreakTheLine(), texts::warningTitle(), MessageIcon::Warning);
 
     run.results.clearResults();
     pool = CharacterPool::build(options);

@@ -1,7 +1,7 @@
 #include "ErrorStream.h"
 
+#include "TerminalFailureTexts.h"
 #include "TerminalStreams.h"
-#include "failure/ReportRunError.h"
 #include "product/ProductInfo.h"
 
 #include <QCoreApplication>
@@ -25,7 +25,7 @@ void ErrorStream::failureNumber(int number)
 
 void ErrorStream::reportFailure(int number)
 {
-    message(runErrorText(number), QString());
+    message(terminalFailureText(number), QString());
     failureNumber(number);
 }
 

@@ -58,6 +58,7 @@ ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
                           "没有 KEY 参数时从标准输入读取Key，读法与Key文件完全相同：代码页 936，"
                           "CR 或 CR LF 结束一行，单独的 LF 不结束一行，而是Key中的一个字符。\n"
                           "以 - 开头的Key写在 -- 之后。"_s);
+    command.addQuietOption(u"只输出密码和错误（此命令本来也只输出这些）。"_s);
     command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"[KEY...]"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, -1))
         return *ended;
@@ -79,6 +80,7 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
     CommandParser command(errors, u"verify"_s,
                           u"校验 PASSWORD 是否为 KEY 生成的密码，与桌面程序的“校验Key”相同："
                           "相符时退出状态为 0，不符时为 1。"_s);
+    command.addQuietOption(u"什么也不输出，只以退出状态表示是否相符（错误照常显示）。"_s);
     command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"KEY"_s);
     command.addPositional(u"PASSWORD"_s, u"要校验的密码，区分大小写，空格也算在内。"_s, u"PASSWORD"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
@@ -90,9 +92,11 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
         errors.reportFailure(failure::Overflow);
         return ExitStatus::Failed;
     }
-    StandardOutput out(errors);
-    out.writeLine(keyCheckSentence(*match));
-    out.flush();
+    if (!command.isQuiet()) {
+        StandardOutput out(errors);
+        out.writeLine(keyCheckSentence(*match));
+        out.flush();
+    }
     return *match ? ExitStatus::Success : ExitStatus::Mismatch;
 }
 

@@ -71,7 +71,7 @@ void TestCliFiles::convertAndDeriveMatchTheEngine_data()
         << defaults << 0;
     QTest::newRow("an empty Key file") << QByteArray() << defaults << 0;
     QTest::newRow("the header quotes count and length as given")
-        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12.5"_s} << 0;
+        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12 "_s} << 0;
     QTest::newRow("a line too long fails with number 6 after the lines before it")
         << QByteArray("abc\r\n") + QByteArray(40000, 'a') + QByteArray("\r\nlast") << defaults << 3;
 }

@@ -13,10 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("parolex"));
     QApplication::setOrganizationName(QStringLiteral("Morvik"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(parolex::product::versionMajor)
-                                            .arg(parolex::product::versionMinor)
-                                            .arg(parolex::product::versionRevision));
+    QApplication::setApplicationVersion(QString::fromLatin1(parolex::product::versionText));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.morvik_parolex.parolex"));
     QApplication::setWindowIcon(QIcon(parolex::picturePath(u"main/app-icon")));
     parolex::installFonts();

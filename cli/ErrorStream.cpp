@@ -1,7 +1,7 @@
 #include "ErrorStream.h"
 
 #include "TerminalFailureTexts.h"
-#include "TerminalStreams.h"
+#include "io/SystemFile.h"
 #include "product/ProductInfo.h"
 
 #include <QCoreApplication>
@@ -9,8 +9,11 @@
 namespace parolex {
 
 ErrorStream::ErrorStream()
-    : m_isTerminal(terminal::isTerminal(terminal::Stream::Error)), m_encoder(QStringEncoder::System)
+    : m_stream(SystemFile::standard(SystemFile::Standard::Error)), m_isTerminal(m_stream->isTerminal()),
+      m_encoder(QStringEncoder::System)
 {}
+
+ErrorStream::~ErrorStream() = default;
 
 void ErrorStream::message(const QString &text, const QString &title)
 {
@@ -18,15 +21,15 @@ void ErrorStream::message(const QString &text, const QString &title)
     write(u'[' + (title.isEmpty() ? product::title() : title) + QStringLiteral("] ") + text + u'\n');
 }
 
-void ErrorStream::failureNumber(int number)
+void ErrorStream::failureNumber(Failure failure)
 {
-    note(QStringLiteral("错误号 ") + QString::number(number));
+    note(QStringLiteral("错误号 ") + QString::number(failure.number()));
 }
 
-void ErrorStream::reportFailure(int number)
+void ErrorStream::reportFailure(Failure failure)
 {
-    message(terminalFailureText(number), QString());
-    failureNumber(number);
+    message(terminalFailureText(failure), QString());
+    failureNumber(failure);
 }
 
 void ErrorStream::note(const QString &text)
@@ -56,7 +59,7 @@ void ErrorStream::write(const QString &text)
 {
     const QByteArray bytes = m_encoder.encode(text);
     // Nothing is left to tell when standard error itself fails.
-    terminal::writeAll(terminal::Stream::Error, bytes.constData(), bytes.size());
+    (void)m_stream->write(bytes);
 }
 
 } // namespace parolex

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "failure/Failure.h"
+
 #include <QString>
 #include <QStringEncoder>
+#include <memory>
 
 namespace parolex {
+
+class SystemFile;
 
 /// Standard error of the terminal front end: the messages the desktop shows in message
 /// boxes, the program's own notes, and the progress line, which is drawn in place and only
@@ -13,13 +18,14 @@ class ErrorStream
 {
 public:
     ErrorStream();
+    ~ErrorStream();
 
     /// "[title] text"; an empty @p title stands for the program's title, as in a message box.
     void message(const QString &text, const QString &title);
     /// The number of a failure whose text message() has shown.
-    void failureNumber(int number);
+    void failureNumber(Failure failure);
     /// A failure: its text as the terminal says it, and its number.
-    void reportFailure(int number);
+    void reportFailure(Failure failure);
     /// "parolex-cli: text", for what the program says of its own accord (the command line).
     void note(const QString &text);
 
@@ -32,6 +38,7 @@ public:
 private:
     void write(const QString &text);
 
+    std::unique_ptr<SystemFile> m_stream;
     bool m_isTerminal;
     bool m_progressShown = false;
     QStringEncoder m_encoder;

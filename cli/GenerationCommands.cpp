@@ -81,7 +81,7 @@ ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options, 
     TerminalRunUi ui(errors, results.get(), quiet);
     SodiumRandomSource random;
     SystemTextFileLayer files;
-    const RunOutcome outcome = RunGeneration(options, ui, random, files);
+    const RunOutcome outcome = RunGeneration(options, ui, ui, random, files);
     if (results)
         results->flush();
     const std::optional<TerminalRunUi::Message> message = ui.takeMessage();

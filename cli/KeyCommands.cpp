@@ -4,9 +4,8 @@
 
 #include "CommandParser.h"
 #include "ErrorStream.h"
-#include "StandardInputSource.h"
 #include "StandardOutput.h"
-#include "failure/FailureNumbers.h"
+#include "io/SystemFile.h"
 #include "key/DeriveKeyPassword.h"
 #include "key/KeyCheck.h"
 #include "key/KeyLineReader.h"
@@ -20,11 +19,11 @@ namespace {
 /// Derives @p key onto @p out; on the overflow failure reports it and returns false.
 bool deriveOnto(StandardOutput &out, ErrorStream &errors, QStringView key)
 {
-    const std::optional<QString> password = DeriveKeyPassword(key);
+    const Result<QString> password = DeriveKeyPassword(key);
     if (!password) {
         // The passwords before it stand, as the lines before a long line of a Key file do.
         out.flush();
-        errors.reportFailure(failure::Overflow);
+        errors.reportFailure(password.failure());
         return false;
     }
     out.writeLine(*password);
@@ -34,12 +33,12 @@ bool deriveOnto(StandardOutput &out, ErrorStream &errors, QStringView key)
 /// Standard input read line by line exactly as a Key file is.
 ExitStatus deriveStandardInput(StandardOutput &out, ErrorStream &errors)
 {
-    KeyLineReader keys(std::make_unique<StandardInputSource>());
+    KeyLineReader keys(SystemFile::standard(SystemFile::Standard::Input));
     QString key;
     while (!keys.atEnd()) {
-        if (const int error = keys.readLine(key)) {
+        if (const Failure failure = keys.readLine(key)) {
             out.flush();
-            errors.reportFailure(error);
+            errors.reportFailure(failure);
             return ExitStatus::Failed;
         }
         if (!deriveOnto(out, errors, key))
@@ -86,10 +85,9 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
         return *ended;
 
-    const std::optional<bool> match =
-        KeyMatchesPassword(command.positional().at(0), command.positional().at(1));
+    const Result<bool> match = keyMatchesPassword(command.positional().at(0), command.positional().at(1));
     if (!match) {
-        errors.reportFailure(failure::Overflow);
+        errors.reportFailure(match.failure());
         return ExitStatus::Failed;
     }
     if (!command.isQuiet()) {

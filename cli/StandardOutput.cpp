@@ -2,8 +2,7 @@
 
 #include "ErrorStream.h"
 #include "ExitStatus.h"
-#include "TerminalStreams.h"
-#include "io/NativeFile.h"
+#include "io/SystemFile.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +10,8 @@
 namespace parolex {
 
 StandardOutput::StandardOutput(ErrorStream &errors)
-    : m_errors(errors), m_encoder(QStringEncoder::System), m_buffer(bufferSize, Qt::Uninitialized)
+    : m_errors(errors), m_stream(SystemFile::standard(SystemFile::Standard::Output)),
+      m_encoder(QStringEncoder::System), m_buffer(bufferSize, Qt::Uninitialized)
 {}
 
 StandardOutput::~StandardOutput()
@@ -31,9 +31,7 @@ void StandardOutput::append(const QByteArray &bytes)
     if (m_used + bytes.size() > bufferSize) {
         flush();
         if (bytes.size() > bufferSize) {
-            if (const int error =
-                    terminal::writeAll(terminal::Stream::Output, bytes.constData(), bytes.size()))
-                endAfterFailure(error);
+            write(bytes);
             return;
         }
     }
@@ -63,19 +61,24 @@ void StandardOutput::flush()
 {
     if (m_used == 0)
         return;
-    const int error = terminal::writeAll(terminal::Stream::Output, m_buffer.constData(), m_used);
+    const qsizetype used = m_used;
     m_used = 0;
-    if (error)
-        endAfterFailure(error);
+    write(QByteArrayView(m_buffer.constData(), used));
 }
 
-void StandardOutput::endAfterFailure(int systemError)
+void StandardOutput::write(QByteArrayView bytes)
 {
-    if (terminal::isBrokenPipe(systemError)) {
+    if (const Failure failure = m_stream->write(bytes))
+        endAfterFailure(failure);
+}
+
+void StandardOutput::endAfterFailure(Failure failure)
+{
+    if (m_stream->readerHasGone()) {
         m_errors.clearProgress();
         std::_Exit(int(ExitStatus::Success));
     }
-    m_errors.reportFailure(NativeFile::failureOfSystemError(systemError));
+    m_errors.reportFailure(failure);
     std::_Exit(int(ExitStatus::Failed));
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "failure/Failure.h"
 #include "run/CharacterPool.h"
 #include "store/PasswordBlock.h"
 #include "text/RowEncoder.h"
 
 #include <QByteArray>
 #include <QStringEncoder>
+#include <memory>
 
 namespace parolex {
 
 class ErrorStream;
+class SystemFile;
 
 /// Standard output in the locale's encoding, one result per line ending in LF, gathered in
 /// a large buffer: 16,777,216 passwords are written a megabyte at a time.
@@ -35,9 +38,11 @@ public:
 
 private:
     void append(const QByteArray &bytes);
-    [[noreturn]] void endAfterFailure(int systemError);
+    void write(QByteArrayView bytes);
+    [[noreturn]] void endAfterFailure(Failure failure);
 
     ErrorStream &m_errors;
+    std::unique_ptr<SystemFile> m_stream;
     QStringEncoder m_encoder;
     QByteArray m_buffer;
     qsizetype m_used = 0;

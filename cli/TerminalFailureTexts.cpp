@@ -1,20 +1,19 @@
 #include "TerminalFailureTexts.h"
 
-#include "failure/FailureNumbers.h"
-#include "failure/ReportRunError.h"
+#include "run/ReportRunError.h"
 
 namespace parolex {
 
-QString terminalFailureText(int number)
+QString terminalFailureText(Failure failure)
 {
-    switch (number) {
-    case failure::PathNotFound:
+    switch (failure.number()) {
+    case Failure::PathNotFound:
         return QStringLiteral("找不到文件所在的文件夹（或路径中有一级不是文件夹），请检查路径是否正确。");
-    case failure::DiskFull:
+    case Failure::DiskFull:
         return QStringLiteral(
             "磁盘已满（或超出了磁盘配额、文件大小的限制），没能全部写入，请腾出空间后重试。");
     default:
-        return runErrorText(number);
+        return runErrorText(failure);
     }
 }
 

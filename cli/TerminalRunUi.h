@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressLine.h"
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 
 #include <optional>
@@ -13,10 +14,9 @@ class StandardOutput;
 
 /// The run's user-interface operations on a terminal: the progress line on standard error,
 /// the result list on standard output, and the run's message, which the caller says once
-/// the run has ended. There is no clipboard, selection or
-/// event loop; the list is only written, never kept, so a run needs no more memory than
-/// its own.
-class TerminalRunUi : public RunUi
+/// the run has ended. There is no clipboard, selection or event loop; the list is only
+/// written, never kept, so a run needs no more memory than its own.
+class TerminalRunUi : public RunUi, public ResultSink
 {
 public:
     /// @p results takes the passwords that would join the result list; null when the run
@@ -29,11 +29,8 @@ public:
     void showProgressLabel() override {}
     void setProgressText(const QString &text) override;
     void closeProgress() override;
-    void clearResults() override {}
     void appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count) override;
     void insertResultAtTop(QStringView password) override;
-    void selectResult(QStringView) override {}
-    void enableResults() override {}
     void setClipboardText(const QString &) override {}
     bool eventPassDue() override { return false; }
     void processPendingEvents() override {}

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "ErrorStream.h"
 #include "StandardOutput.h"
-#include "TerminalStreams.h"
+#include "io/SystemFile.h"
 #include "product/ProductInfo.h"
 
 #include <QCoreApplication>
@@ -67,11 +67,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"parolex-cli"_s);
-    QCoreApplication::setApplicationVersion(
-        u"%1.%2.%3"_s.arg(product::versionMajor).arg(product::versionMinor).arg(product::versionRevision));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(product::versionText));
     CommandLineTexts texts;
     QCoreApplication::installTranslator(&texts);
-    terminal::ignoreBrokenPipeSignal();
+    SystemFile::ignoreBrokenPipeSignal();
 
     ErrorStream errors;
     return int(runCommandLine(errors, QCoreApplication::arguments()));

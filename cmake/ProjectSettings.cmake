@@ -9,5 +9,6 @@ target_compile_definitions(parolex_settings INTERFACE
 if(MSVC)
     target_compile_options(parolex_settings INTERFACE /W4 /utf-8)
 else()
-    target_compile_options(parolex_settings INTERFACE -Wall -Wextra -Wpedantic)
+    # A dropped Failure (a [[nodiscard]] type) is a compile error, not a warning.
+    target_compile_options(parolex_settings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Werror=unused-result)
 endif()

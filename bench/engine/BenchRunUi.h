@@ -1,5 +1,6 @@
 #pragma once
 
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 #include "store/ResultStore.h"
 
@@ -10,7 +11,7 @@ namespace parolex::bench {
 
 /// A user interface that keeps the list in a ResultStore, as the main window does, asks
 /// for an event pass every 10 ms, and measures the longest stretch between two passes.
-class BenchRunUi : public RunUi
+class BenchRunUi : public RunUi, public ResultSink
 {
 public:
     BenchRunUi();

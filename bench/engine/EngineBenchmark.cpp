@@ -53,7 +53,7 @@ bool runMaxRun(const QString &folder)
     const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
 
     std::printf("max_run_seconds=%.3f\n", seconds);
@@ -115,7 +115,7 @@ bool runKeyFile(const QString &folder)
     SystemTextFileLayer files;
     QElapsedTimer timer;
     timer.start();
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     std::printf("key_file_seconds=%.3f\n", seconds);
     std::printf("key_file_keys_per_second=%.0f\n", 1e6 / seconds);

@@ -1,44 +1,28 @@
 #include "io/SystemTextFileLayer.h"
 
-#include "io/NativeFile.h"
-#include "key/KeyLineReader.h"
+#include "io/SystemFile.h"
 
 namespace parolex {
 
-namespace {
-
-class NativeOutputFile : public TextOutputFile
+Result<std::unique_ptr<ByteSource>> SystemTextFileLayer::openForReading(const QString &path)
 {
-public:
-    explicit NativeOutputFile(std::unique_ptr<NativeFile> file) : m_file(std::move(file)) {}
-    int append(QByteArrayView bytes) override { return m_file->write(bytes.data(), bytes.size()); }
-    int close() override { return m_file->close(); }
-
-private:
-    std::unique_ptr<NativeFile> m_file;
-};
-
-} // namespace
-
-FileOpenResult<TextOutputFile> SystemTextFileLayer::createOutput(const QString &path)
-{
-    FileOpenResult<NativeFile> opened = NativeFile::createForWriting(path);
-    if (!opened.ok())
-        return {nullptr, opened.error};
-    return {std::make_unique<NativeOutputFile>(std::move(opened.file)), 0};
+    Result<std::unique_ptr<SystemFile>> opened = SystemFile::openForReading(path);
+    if (!opened)
+        return opened.failure();
+    return std::unique_ptr<ByteSource>(std::move(*opened));
 }
 
-FileOpenResult<TextInputFile> SystemTextFileLayer::openInput(const QString &path)
+Result<std::unique_ptr<ByteSink>> SystemTextFileLayer::createForWriting(const QString &path)
 {
-    FileOpenResult<NativeFile> opened = NativeFile::openForReading(path);
-    if (!opened.ok())
-        return {nullptr, opened.error};
-    return {std::make_unique<KeyLineReader>(std::move(opened.file)), 0};
+    Result<std::unique_ptr<SystemFile>> created = SystemFile::createForWriting(path);
+    if (!created)
+        return created.failure();
+    return std::unique_ptr<ByteSink>(std::move(*created));
 }
 
 bool SystemTextFileLayer::sameFile(const QString &first, const QString &second)
 {
-    return NativeFile::sameFile(first, second);
+    return SystemFile::sameFile(first, second);
 }
 
 } // namespace parolex

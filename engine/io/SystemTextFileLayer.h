@@ -4,14 +4,12 @@
 
 namespace parolex {
 
-/// The text files of the operating system. Output files are written unbuffered (callers
-/// hand over large pieces); Key files are read in large pieces. The terminal front end
-/// reads standard input as a Key file through openInput("/dev/stdin").
+/// The files of the operating system (io/SystemFile).
 class SystemTextFileLayer : public TextFileLayer
 {
 public:
-    FileOpenResult<TextOutputFile> createOutput(const QString &path) override;
-    FileOpenResult<TextInputFile> openInput(const QString &path) override;
+    Result<std::unique_ptr<ByteSource>> openForReading(const QString &path) override;
+    Result<std::unique_ptr<ByteSink>> createForWriting(const QString &path) override;
     bool sameFile(const QString &first, const QString &second) override;
 };
 

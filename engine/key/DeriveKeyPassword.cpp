@@ -13,11 +13,11 @@ namespace {
 constexpr qsizetype overflowLength = 32767;
 } // namespace
 
-std::optional<QString> DeriveKeyPassword(QStringView key)
+Result<QString> DeriveKeyPassword(QStringView key)
 {
     const qsizetype length = key.size();
     if (length >= overflowLength)
-        return std::nullopt;
+        return Failure::Overflow;
 
     qint64 sum = 0;
     for (const QChar unit : key)

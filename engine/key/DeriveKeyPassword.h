@@ -1,12 +1,13 @@
 #pragma once
 
+#include "failure/Result.h"
+
 #include <QString>
-#include <optional>
 
 namespace parolex {
 
 /// The password a Key stands for: a decimal number as text, the same on every machine.
-/// Returns nothing (the overflow failure, number 6) for Keys of 32,767 characters or more.
-std::optional<QString> DeriveKeyPassword(QStringView key);
+/// Fails with Overflow (number 6) for Keys of 32,767 characters or more.
+Result<QString> DeriveKeyPassword(QStringView key);
 
 } // namespace parolex

@@ -5,11 +5,11 @@
 
 namespace parolex {
 
-std::optional<bool> KeyMatchesPassword(QStringView key, QStringView password)
+Result<bool> keyMatchesPassword(QStringView key, QStringView password)
 {
-    const std::optional<QString> derived = DeriveKeyPassword(key);
+    const Result<QString> derived = DeriveKeyPassword(key);
     if (!derived)
-        return std::nullopt;
+        return derived.failure();
     return *derived == password;
 }
 

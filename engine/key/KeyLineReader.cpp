@@ -1,7 +1,5 @@
 #include "key/KeyLineReader.h"
 
-#include "failure/FailureNumbers.h"
-
 #include <cstring>
 
 namespace parolex {
@@ -18,20 +16,21 @@ KeyLineReader::KeyLineReader(std::unique_ptr<ByteSource> source)
 
 KeyLineReader::~KeyLineReader()
 {
-    close();
+    // Whoever cared about a failure closed the file already; here it is only released.
+    (void)close();
 }
 
 void KeyLineReader::ensureData()
 {
-    while (m_pos == m_end && !m_sourceDone && m_pendingError == 0) {
-        qsizetype got = 0;
-        if (const int error = m_source->read(m_buffer.data(), m_buffer.size(), got)) {
-            m_pendingError = error;
+    while (m_pos == m_end && !m_sourceDone && !m_pendingError) {
+        const Result<qsizetype> got = m_source->read(m_buffer.data(), m_buffer.size());
+        if (!got) {
+            m_pendingError = got.failure();
             return;
         }
         m_pos = 0;
-        m_end = got;
-        m_sourceDone = got == 0;
+        m_end = *got;
+        m_sourceDone = *got == 0;
     }
 }
 
@@ -40,7 +39,7 @@ void KeyLineReader::skipLineFeedAfterCarriageReturn()
     if (!m_afterCarriageReturn)
         return;
     ensureData();
-    if (m_pendingError != 0)
+    if (m_pendingError)
         return;
     m_afterCarriageReturn = false;
     if (m_pos < m_end && m_buffer.at(m_pos) == '\n')
@@ -53,18 +52,18 @@ bool KeyLineReader::atEnd()
         return true;
     skipLineFeedAfterCarriageReturn();
     ensureData();
-    return m_pendingError == 0 && m_pos == m_end && m_sourceDone;
+    return !m_pendingError && m_pos == m_end && m_sourceDone;
 }
 
-int KeyLineReader::readLine(QString &line)
+Failure KeyLineReader::readLine(QString &line)
 {
     line.clear();
     if (atEnd())
-        return m_closed ? failure::BadFileName : failure::InputPastEnd;
+        return m_closed ? Failure::BadFileName : Failure::InputPastEnd;
     m_line.clear();
     for (;;) {
         ensureData();
-        if (m_pendingError != 0)
+        if (m_pendingError)
             return m_pendingError;
         if (m_pos == m_end)
             break; // the last line has no ending
@@ -82,7 +81,7 @@ int KeyLineReader::readLine(QString &line)
         }
     }
     decodeLine(line);
-    return failure::None;
+    return Failure::None;
 }
 
 void KeyLineReader::decodeLine(QString &line)
@@ -110,10 +109,10 @@ void KeyLineReader::decodeLine(QString &line)
     line = m_decoder.decode(QByteArrayView(m_line));
 }
 
-int KeyLineReader::close()
+Failure KeyLineReader::close()
 {
     if (m_closed)
-        return failure::None;
+        return Failure::None;
     m_closed = true;
     return m_source->close();
 }

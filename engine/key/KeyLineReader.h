@@ -1,7 +1,6 @@
 #pragma once
 
 #include "io/ByteSource.h"
-#include "io/TextInputFile.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -14,15 +13,18 @@ namespace parolex {
 /// else is part of the line. Lines are split on the bytes, before decoding, as a byte-wise
 /// reader of the code page does; a CR can never be the second byte of a double-byte
 /// character, so no character is cut.
-class KeyLineReader : public TextInputFile
+class KeyLineReader
 {
 public:
     explicit KeyLineReader(std::unique_ptr<ByteSource> source);
-    ~KeyLineReader() override;
+    ~KeyLineReader();
 
-    bool atEnd() override;
-    int readLine(QString &line) override;
-    int close() override;
+    /// True when no further line follows. A failure found while looking ahead is kept for
+    /// the next readLine(), so atEnd() then answers false.
+    bool atEnd();
+    /// Reads the next line into @p line (without its ending).
+    Failure readLine(QString &line);
+    Failure close();
 
     /// A line longer than this many bytes keeps only its first bytes: it has at least
     /// 65,536 characters then (a character takes at most four bytes), which no Key
@@ -41,7 +43,7 @@ private:
     qsizetype m_end = 0;
     bool m_sourceDone = false;
     bool m_closed = false;
-    int m_pendingError = 0;
+    Failure m_pendingError;
     bool m_afterCarriageReturn = false;
     QByteArray m_line;
     QStringDecoder m_decoder;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "product/Version.h"
+
 #include <QString>
 
 namespace parolex::product {
@@ -22,9 +24,5 @@ inline QString qqNumber()
 {
     return QStringLiteral("10001");
 }
-
-inline constexpr int versionMajor = 2;
-inline constexpr int versionMinor = 8;
-inline constexpr int versionRevision = 2641;
 
 } // namespace parolex::product

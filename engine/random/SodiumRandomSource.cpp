@@ -1,9 +1,9 @@
 #include "random/SodiumRandomSource.h"
 
+#include <QtGlobal>
 #include <cstring>
 #include <mutex>
 #include <sodium.h>
-#include <stdexcept>
 
 namespace parolex {
 
@@ -13,8 +13,10 @@ void initialiseSodium()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        // Only a system without any source of randomness refuses; no password may be drawn
+        // there, and no run could go on without one.
         if (sodium_init() < 0)
-            throw std::runtime_error("libsodium could not be initialised");
+            qFatal("libsodium could not be initialised: the system offers no random source");
     });
 }
 

@@ -1,6 +1,5 @@
 #include "run/KeyRuns.h"
 
-#include "failure/FailureNumbers.h"
 #include "key/DeriveKeyPassword.h"
 #include "run/RunTexts.h"
 
@@ -8,12 +7,12 @@ namespace parolex {
 
 RunStep runSingleKey(RunContext &run)
 {
-    run.ui.clearResults();
-    const std::optional<QString> password = DeriveKeyPassword(run.options.KeyText);
+    run.results.clearResults();
+    const Result<QString> password = DeriveKeyPassword(run.options.KeyText);
     if (!password)
-        return RunStep::failed(failure::Overflow);
-    run.ui.insertResultAtTop(*password);
-    run.ui.selectResult(*password);
+        return password.failure();
+    run.results.insertResultAtTop(*password);
+    run.results.selectResult(*password);
     run.ui.setClipboardText(*password);
     return RunStep::proceed();
 }
@@ -24,25 +23,25 @@ RunStep runKeyFile(RunContext &run)
     if (options.KeyFilePath.isEmpty() || options.OutputFilePath.isEmpty())
         return run.reject(texts::fileNamesMissing(), texts::doneTitle(), MessageIcon::Information);
 
-    FileOpenResult<TextInputFile> opened = run.files.openInput(options.KeyFilePath);
-    if (!opened.ok())
-        return RunStep::failed(opened.error ? opened.error : failure::InternalError);
-    run.keys = std::move(opened.file);
+    Result<std::unique_ptr<ByteSource>> opened = run.files.openForReading(options.KeyFilePath);
+    if (!opened)
+        return opened.failure();
+    run.keys = std::make_unique<KeyLineReader>(std::move(*opened));
 
     QString key;
     while (!run.keys->atEnd()) {
-        if (const int error = run.keys->readLine(key))
-            return RunStep::failed(error);
-        const std::optional<QString> password = DeriveKeyPassword(key);
+        if (const Failure failure = run.keys->readLine(key))
+            return failure;
+        const Result<QString> password = DeriveKeyPassword(key);
         if (!password)
-            return RunStep::failed(failure::Overflow);
-        run.ui.insertResultAtTop(*password);
-        if (const int error = run.output->writeLine(*password))
-            return RunStep::failed(error);
+            return password.failure();
+        run.results.insertResultAtTop(*password);
+        if (const Failure failure = run.output->writeLine(*password))
+            return failure;
     }
-    const int error = run.keys->close();
+    const Failure closed = run.keys->close();
     run.keys.reset();
-    return error ? RunStep::failed(error) : RunStep::proceed();
+    return closed;
 }
 
 } // namespace parolex

@@ -49,7 +49,7 @@ void RandomRun::deliver()
     const qsizetype size = m_block->size();
     if (size == m_delivered)
         return;
-    m_run.ui.appendResults(m_sharedBlock, m_delivered, size - m_delivered);
+    m_run.results.appendResults(m_sharedBlock, m_delivered, size - m_delivered);
     m_delivered = size;
     m_run.ui.showProgressLabel();
 }
@@ -120,9 +120,10 @@ RunStep RandomRun::run()
                 ui.setProgressText(progressText(counter, count));
             }
             if (m_run.output) {
-                if (const int error = m_run.output->writeRow(m_block->row(m_block->size() - 1), m_length)) {
+                if (const Failure failure =
+                        m_run.output->writeRow(m_block->row(m_block->size() - 1), m_length)) {
                     deliver();
-                    return RunStep::failed(error);
+                    return failure;
                 }
             }
         }
@@ -133,7 +134,7 @@ RunStep RandomRun::run()
     QString last;
     for (const char index : std::as_const(lastPassword))
         appendCodePoint(last, alphabet.at(quint8(index)));
-    ui.selectResult(last);
+    m_run.results.selectResult(last);
     ui.setClipboardText(last);
     return RunStep::proceed();
 }

@@ -1,6 +1,5 @@
 #include "run/RunChecks.h"
 
-#include "failure/FailureNumbers.h"
 #include "run/ClassCoverage.h"
 #include "run/RunTexts.h"
 #include "text/Cp936.h"
@@ -45,7 +44,7 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
 
     double lengthValue = 0;
     if (!readDecimal(options.LengthText, lengthValue))
-        return RunStep::failed(failure::TypeMismatch);
+        return Failure::TypeMismatch;
     if (lengthValue > maxLength || lengthValue < minLength)
         return run.reject(texts::lengthOutOfRange(), texts::warningTitle(), MessageIcon::Warning);
     // A fractional length becomes a whole number the way a conversion to an integer
@@ -58,7 +57,7 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
     if (options.FileOutput && !Cp936::canEncode(options.OwnSymbols))
         return run.reject(texts::symbolsNotWritable(), texts::warningTitle(), MessageIcon::Warning);
 
-    run.ui.clearResults();
+    run.results.clearResults();
     pool = options.restrictions.apply(CharacterPool::build(options));
     if (pool.size() < minPoolSize)
         return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);

@@ -4,18 +4,18 @@ namespace parolex {
 
 RunStep RunContext::reject(const QString &text, const QString &title, MessageIcon icon)
 {
-    if (const int error = closeFiles())
-        return RunStep::failed(error);
+    if (const Failure failure = closeFiles())
+        return failure;
     ui.showMessage(text, title, icon);
     ui.closeProgress();
     return RunStep::ended();
 }
 
-int RunContext::closeFiles()
+Failure RunContext::closeFiles()
 {
-    const int keysError = keys ? keys->close() : 0;
-    const int outputError = output ? output->close() : 0;
-    return outputError != 0 ? outputError : keysError;
+    const Failure keysClosed = keys ? keys->close() : Failure::None;
+    const Failure outputClosed = output ? output->close() : Failure::None;
+    return outputClosed.orElse(keysClosed);
 }
 
 } // namespace parolex

@@ -1,9 +1,8 @@
 #include "run/RunGeneration.h"
 
-#include "failure/FailureNumbers.h"
-#include "failure/ReportRunError.h"
 #include "run/KeyRuns.h"
 #include "run/RandomRun.h"
+#include "run/ReportRunError.h"
 #include "run/RunChecks.h"
 #include "run/RunContext.h"
 #include "run/RunTexts.h"
@@ -35,16 +34,16 @@ bool countAccepted(const CountReading &reading, RunUi &ui)
 
 RunStep createOutputFile(RunContext &run)
 {
-    FileOpenResult<TextOutputFile> created = run.files.createOutput(run.options.OutputFilePath);
-    if (!created.ok())
-        return RunStep::failed(created.error ? created.error : failure::InternalError);
-    run.output = std::make_unique<OutputFileWriter>(std::move(created.file));
-    int error = run.output->writeLine(texts::fileHeader(run.options.CountText, run.options.LengthText));
+    Result<std::unique_ptr<ByteSink>> created = run.files.createForWriting(run.options.OutputFilePath);
+    if (!created)
+        return created.failure();
+    run.output = std::make_unique<OutputFileWriter>(std::move(*created));
+    if (const Failure failure =
+            run.output->writeLine(texts::fileHeader(run.options.CountText, run.options.LengthText)))
+        return failure;
     // Written out at once, so that a disk that takes no data fails here, before the
     // progress window opens.
-    if (error == 0)
-        error = run.output->flush();
-    return error ? RunStep::failed(error) : RunStep::proceed();
+    return run.output->flush();
 }
 
 RunStep runRandom(RunContext &run)
@@ -62,21 +61,18 @@ RunStep runRandom(RunContext &run)
 RunStep finishRun(RunContext &run)
 {
     if (run.output) {
-        int error = run.output->writeLine(texts::closingThanks());
-        if (error == 0)
-            error = run.output->writeLine(texts::closingWeb());
-        if (error == 0)
-            error = run.output->writeLine(texts::closingContact());
-        if (error == 0)
-            error = run.output->close();
-        if (error)
-            return RunStep::failed(error);
+        for (const QString &line : {texts::closingThanks(), texts::closingWeb(), texts::closingContact()}) {
+            if (const Failure failure = run.output->writeLine(line))
+                return failure;
+        }
+        if (const Failure failure = run.output->close())
+            return failure;
     }
     run.ui.closeProgress();
     if (run.options.FileOutput)
         run.ui.showMessage(texts::written(run.options.OutputFilePath), texts::doneTitle(),
                            MessageIcon::Information);
-    run.ui.enableResults();
+    run.results.enableResults();
     return RunStep::proceed();
 }
 
@@ -103,8 +99,8 @@ RunStep runReported(RunContext &run)
 
 } // namespace
 
-RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random,
-                         TextFileLayer &files)
+RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, ResultSink &results,
+                         RandomSource &random, TextFileLayer &files)
 {
     const CountReading reading = readCount(options.CountText);
     if (!countAccepted(reading, ui))
@@ -119,16 +115,16 @@ RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSour
         return {RunOutcome::Kind::Rejected};
     }
 
-    RunContext run{options, ui, random, files, reading.count, nullptr, nullptr};
+    RunContext run{options, ui, results, random, files, reading.count, nullptr, nullptr};
     RunStep step;
     try {
         step = runReported(run);
     } catch (const std::bad_alloc &) {
-        step = RunStep::failed(failure::OutOfMemory);
+        step = Failure::OutOfMemory;
     }
     switch (step.kind) {
     case RunStep::Kind::Failed:
-        ReportRunError(step.failure, ui, {run.output.get(), run.keys.get()});
+        ReportRunError(step.failure, run);
         return {RunOutcome::Kind::Failed, step.failure};
     case RunStep::Kind::Ended:
         return {RunOutcome::Kind::Rejected};

@@ -4,6 +4,7 @@
 #include "io/TextFileLayer.h"
 #include "random/RandomSource.h"
 #include "run/GenerationOptions.h"
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 
 namespace parolex {
@@ -20,13 +21,15 @@ struct RunOutcome
         Failed     ///< the error report showed failure number `failure`
     };
     Kind kind = Kind::Completed;
-    int failure = 0;
+    Failure failure;
+
+    RunOutcome(Kind ended = Kind::Completed, Failure failed = Failure::None) : kind(ended), failure(failed) {}
 };
 
 /// The whole run started by the start button: checks, pool, passwords or Key derivation,
 /// output file, ending steps. Every failure after the count checks ends in ReportRunError.
 /// Not re-entrant: callers make sure only one run is in progress.
-RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, RandomSource &random,
-                         TextFileLayer &files);
+RunOutcome RunGeneration(const GenerationOptions &options, RunUi &ui, ResultSink &results,
+                         RandomSource &random, TextFileLayer &files);
 
 } // namespace parolex

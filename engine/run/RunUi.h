@@ -1,21 +1,14 @@
 #pragma once
 
-#include "store/PasswordBlock.h"
+#include "run/MessageIcon.h"
 
 #include <QString>
-#include <QStringView>
 
 namespace parolex {
 
-enum class MessageIcon
-{
-    None,
-    Warning,
-    Information
-};
-
-/// The user-interface operations a run needs. The main window provides them for the
-/// desktop program, the terminal front end for itself, tests with a recording fake.
+/// The user-interface operations a run needs besides its results (run/ResultSink.h). The
+/// main window provides them for the desktop program, the terminal front end for itself,
+/// tests with a recording fake.
 class RunUi
 {
 public:
@@ -32,14 +25,6 @@ public:
     virtual void setProgressText(const QString &text) = 0;
     /// Unloads the progress window; does nothing when it is not loaded.
     virtual void closeProgress() = 0;
-
-    virtual void clearResults() = 0;
-    /// Rows [first, first + count) of @p block join the end of the result list. The block is
-    /// shared with the list, not copied; the run only ever adds rows after those it handed over.
-    virtual void appendResults(const SharedPasswordBlock &block, qsizetype first, qsizetype count) = 0;
-    virtual void insertResultAtTop(QStringView password) = 0;
-    virtual void selectResult(QStringView password) = 0;
-    virtual void enableResults() = 0;
 
     /// Clears the clipboard, then puts @p text on it.
     virtual void setClipboardText(const QString &text) = 0;

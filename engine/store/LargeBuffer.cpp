@@ -4,13 +4,6 @@
 #include <new>
 #include <utility>
 
-#if defined(Q_OS_LINUX)
-#include <sys/mman.h>
-#elif defined(Q_OS_WIN)
-#define NOMINMAX
-#include <windows.h>
-#endif
-
 namespace parolex {
 
 namespace {
@@ -24,29 +17,13 @@ LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
         m_size = 0;
         return;
     }
-#if defined(Q_OS_LINUX)
     if (size >= mapThreshold) {
-        void *memory =
-            ::mmap(nullptr, size_t(size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (memory == MAP_FAILED)
+        m_data = static_cast<quint8 *>(mapZeroPages(size));
+        if (!m_data)
             throw std::bad_alloc();
-        // Only a hint: without large pages the buffer works the same, just slower to fill.
-        ::madvise(memory, size_t(size), MADV_HUGEPAGE);
-        m_data = static_cast<quint8 *>(memory);
         m_mapped = true;
         return;
     }
-#elif defined(Q_OS_WIN)
-    if (size >= mapThreshold) {
-        // Committed pages are zero and only become real memory when first touched.
-        void *memory = VirtualAlloc(nullptr, SIZE_T(size), MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-        if (!memory)
-            throw std::bad_alloc();
-        m_data = static_cast<quint8 *>(memory);
-        m_mapped = true;
-        return;
-    }
-#endif
     m_data = static_cast<quint8 *>(std::calloc(size_t(size), 1));
     if (!m_data)
         throw std::bad_alloc();
@@ -91,11 +68,7 @@ void LargeBuffer::release()
     if (!m_data)
         return;
     if (m_mapped) {
-#if defined(Q_OS_LINUX)
-        ::munmap(m_data, size_t(m_size));
-#elif defined(Q_OS_WIN)
-        VirtualFree(m_data, 0, MEM_RELEASE);
-#endif
+        unmapPages(m_data, m_size);
         m_data = nullptr;
         return;
     }

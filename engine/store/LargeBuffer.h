@@ -30,6 +30,11 @@ public:
 
 private:
     void release();
+    /// Zero pages straight from the system, which only become real memory when first
+    /// touched; null when the system has none to give. One file per system
+    /// (LargeBufferPosix.cpp, LargeBufferWindows.cpp).
+    static void *mapZeroPages(qsizetype size);
+    static void unmapPages(void *memory, qsizetype size);
 
     quint8 *m_data = nullptr;
     qsizetype m_size = 0;

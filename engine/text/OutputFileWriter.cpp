@@ -4,17 +4,18 @@
 
 namespace parolex {
 
-OutputFileWriter::OutputFileWriter(std::unique_ptr<TextOutputFile> file) : m_file(std::move(file))
+OutputFileWriter::OutputFileWriter(std::unique_ptr<ByteSink> file) : m_file(std::move(file))
 {
     m_buffer.resize(bufferSize);
 }
 
 OutputFileWriter::~OutputFileWriter()
 {
-    close();
+    // Whoever cared about a failure closed the file already; here it is only released.
+    (void)close();
 }
 
-int OutputFileWriter::writeLine(QStringView text)
+Failure OutputFileWriter::writeLine(QStringView text)
 {
     QByteArray encoded;
     bool ascii = true;
@@ -24,14 +25,14 @@ int OutputFileWriter::writeLine(QStringView text)
         encoded = Cp936::encode(text);
     const qsizetype size = ascii ? text.size() : encoded.size();
     if (m_used + size + 2 > bufferSize) {
-        if (const int error = flush())
-            return error;
+        if (const Failure failure = flush())
+            return failure;
     }
     if (size + 2 > bufferSize) {
         // Longer than the whole buffer: straight to the file.
         encoded = ascii ? text.toLatin1() : encoded;
         encoded.append("\r\n", 2);
-        return m_file->append(encoded);
+        return m_file->write(encoded);
     }
     char *out = m_buffer.data() + m_used;
     if (ascii) {
@@ -43,7 +44,7 @@ int OutputFileWriter::writeLine(QStringView text)
     out[size] = '\r';
     out[size + 1] = '\n';
     m_used += size + 2;
-    return 0;
+    return Failure::None;
 }
 
 void OutputFileWriter::setRowAlphabet(const CharacterPool &alphabet)
@@ -51,24 +52,23 @@ void OutputFileWriter::setRowAlphabet(const CharacterPool &alphabet)
     m_rows.prepare(alphabet, &Cp936::encode);
 }
 
-int OutputFileWriter::flush()
+Failure OutputFileWriter::flush()
 {
     if (m_used == 0 || m_closed)
-        return 0;
+        return Failure::None;
     const qsizetype used = m_used;
     // Dropped whether or not it reaches the file: after a failure the run ends.
     m_used = 0;
-    return m_file->append(QByteArrayView(m_buffer.constData(), used));
+    return m_file->write(QByteArrayView(m_buffer.constData(), used));
 }
 
-int OutputFileWriter::close()
+Failure OutputFileWriter::close()
 {
     if (m_closed)
-        return 0;
-    const int flushError = flush();
+        return Failure::None;
+    const Failure flushed = flush();
     m_closed = true;
-    const int closeError = m_file->close();
-    return flushError != 0 ? flushError : closeError;
+    return flushed.orElse(m_file->close());
 }
 
 } // namespace parolex

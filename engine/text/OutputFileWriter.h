@@ -1,7 +1,6 @@
 #pragma once
 
-#include "io/OpenFile.h"
-#include "io/TextOutputFile.h"
+#include "io/ByteSink.h"
 #include "run/CharacterPool.h"
 #include "text/RowEncoder.h"
 
@@ -15,41 +14,41 @@ namespace parolex {
 /// whole run instead of being opened for every line, which would cost minutes for the
 /// largest runs; whatever was written before a failure is in the file all the same,
 /// because the buffer is written out before every message and on every way out.
-class OutputFileWriter : public OpenFile
+class OutputFileWriter
 {
 public:
-    explicit OutputFileWriter(std::unique_ptr<TextOutputFile> file);
-    ~OutputFileWriter() override;
+    explicit OutputFileWriter(std::unique_ptr<ByteSink> file);
+    ~OutputFileWriter();
 
-    /// Buffers @p text as one line. Returns 0 or the failure number of writing out a full buffer.
-    int writeLine(QStringView text);
+    /// Buffers @p text as one line; a full buffer is written out first.
+    Failure writeLine(QStringView text);
 
     /// Prepares writeRow() for rows of indices into @p alphabet, whose characters must all
     /// have a code in code page 936.
     void setRowAlphabet(const CharacterPool &alphabet);
     /// Buffers one password row (alphabet indices) as one line.
-    int writeRow(const quint8 *row, int width)
+    Failure writeRow(const quint8 *row, int width)
     {
         if (m_used + m_rows.longestRow(width) + 2 > bufferSize) {
-            if (const int error = flush())
-                return error;
+            if (const Failure failure = flush())
+                return failure;
         }
         char *out = m_rows.encode(row, width, m_buffer.data() + m_used);
         *out++ = '\r';
         *out++ = '\n';
         m_used = out - m_buffer.data();
-        return 0;
+        return Failure::None;
     }
 
     /// Hands the buffered lines to the file.
-    int flush();
+    Failure flush();
     /// Flushes and closes the file; the first failure is returned.
-    int close() override;
+    Failure close();
 
     static constexpr qsizetype bufferSize = 1024 * 1024;
 
 private:
-    std::unique_ptr<TextOutputFile> m_file;
+    std::unique_ptr<ByteSink> m_file;
     QByteArray m_buffer;
     qsizetype m_used = 0;
     bool m_closed = false;

@@ -1,6 +1,6 @@
 #include "CliProcess.h"
-#include "failure/ReportRunError.h"
 #include "key/DeriveKeyPassword.h"
+#include "run/ReportRunError.h"
 
 #include <QFile>
 #include <QProcess>
@@ -35,7 +35,7 @@ QString reported(int number, const QString &text)
 
 QString reported(int number)
 {
-    return reported(number, runErrorText(number));
+    return reported(number, runErrorText(Failure::Number(number)));
 }
 
 QString usageNote(const QString &text, const QString &command)
@@ -285,7 +285,7 @@ void TestCliCommands::deriveTakesKeysFromArguments()
     const QStringList keys{u"abc"_s, u""_s, u"中文Key 123"_s, u"-5"_s};
     QByteArray expected;
     for (const QString &key : keys)
-        expected += DeriveKeyPassword(key).value_or(QString()).toUtf8() + '\n';
+        expected += (*DeriveKeyPassword(key)).toUtf8() + '\n';
     const CliResult result =
         runCli(QStringList{u"derive"_s, u"abc"_s, u""_s, u"中文Key 123"_s, u"--"_s, u"-5"_s});
     QCOMPARE(result.err, QByteArray());

@@ -99,7 +99,7 @@ void TestCliFiles::convertAndDeriveMatchTheEngine()
     fakes::FakeRunUi ui;
     fakes::ScriptedRandomSource random;
     SystemTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     const QByteArray expected = readAll(options.OutputFilePath);
 
     const QString cliFile = dir.filePath(u"cli.txt"_s);

@@ -48,20 +48,20 @@ void TestDeriveKeyPassword::derivesTheWorkedValues()
 {
     QFETCH(QString, key);
     QFETCH(QString, password);
-    const std::optional<QString> derived = DeriveKeyPassword(key);
-    QVERIFY(derived.has_value());
+    const Result<QString> derived = DeriveKeyPassword(key);
+    QVERIFY(derived);
     QCOMPARE(*derived, password);
 }
 
 void TestDeriveKeyPassword::keysOf32767UnitsOrMoreOverflow()
 {
-    QVERIFY(!DeriveKeyPassword(QString(32767, u'a')).has_value());
-    QVERIFY(!DeriveKeyPassword(QString(40000, u'a')).has_value());
+    QVERIFY(!DeriveKeyPassword(QString(32767, u'a')));
+    QVERIFY(!DeriveKeyPassword(QString(40000, u'a')));
     // L counts UTF-16 units: 16,384 emoji are 32,768 units.
     QString emoji;
     for (int i = 0; i < 16384; ++i)
         emoji += u"😀"_s;
-    QVERIFY(!DeriveKeyPassword(emoji).has_value());
+    QVERIFY(!DeriveKeyPassword(emoji));
 }
 
 void TestDeriveKeyPassword::unitCodesFollowCodePage936_data()

@@ -83,7 +83,7 @@ void TestGoldenFiles::outputFileMatchesItsGoldenFile()
     FakeRunUi ui;
     ScriptedRandomSource random(script);
     SystemTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.callsStartingWith(u"message"_s),
              QStringList{u"message|Information|:)|密码已经被写入"_s + options.OutputFilePath + u"中。"_s});
     QCOMPARE(readAll(options.OutputFilePath), readAll(data.filePath(u"expected.txt"_s)));

@@ -73,7 +73,7 @@ void TestKeyRuns::aSingleKeyRunSelectsAndCopiesItsPassword()
     ui.calls.clear();
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
-    RunGeneration(keyRun(false), ui, random, files);
+    RunGeneration(keyRun(false), ui, ui, random, files);
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"insert|3002872312"_s, u"select|3002872312"_s,
                           u"clipboard|3002872312"_s, u"closeProgress"_s, u"enable"_s}));
@@ -92,7 +92,7 @@ void TestKeyRuns::aSingleKeyThatOverflowsLeavesTheListClearedAndTheClipboard()
     ui.calls.clear();
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"clear"_s, overflow, u"closeProgress"_s}));
     QCOMPARE(ui.results.size(), 0);
     QCOMPARE(ui.clipboard, u"before"_s);
@@ -106,7 +106,7 @@ void TestKeyRuns::aKeyFileRunInsertsOnTopAndWritesInFileOrder()
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\n\r\n");
-    RunGeneration(keyRun(true), ui, random, files);
+    RunGeneration(keyRun(true), ui, ui, random, files);
 
     QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"insert|3002872312"_s, u"insert|0"_s,
                                     u"closeProgress"_s, written, u"enable"_s}));
@@ -141,7 +141,7 @@ void TestKeyRuns::keyFilesAreReadByTheLineRule()
         MemoryTextFileLayer files;
         files.readPieceSize = piece;
         files.setContent(u"keys.txt"_s, content);
-        RunGeneration(keyRun(true), ui, random, files);
+        RunGeneration(keyRun(true), ui, ui, random, files);
         QCOMPARE(ui.callsStartingWith(u"insert"_s), inserts(passwords));
         QCOMPARE(lines(files.content(u"out.txt"_s)), QStringList{header} + passwords + closing);
     }
@@ -204,7 +204,7 @@ void TestKeyRuns::keyFileFailures()
     MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, content);
     files.readFailureAt = readFailureAt;
-    RunGeneration(run, ui, random, files);
+    RunGeneration(run, ui, ui, random, files);
     QCOMPARE(ui.calls, calls);
     QCOMPARE(lines(files.content(u"out.txt"_s)), fileLines);
     QCOMPARE(ui.resultTexts().last(), u"earlier"_s);
@@ -219,7 +219,7 @@ void TestKeyRuns::aKeyFileIsNeverItsOwnOutputFile()
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\n");
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.calls,
              (QStringList{u"message|Information|:)|输入文件和输出文件不能是同一个文件，请重新选择。"_s,
                           u"closeProgress"_s}));
@@ -233,8 +233,8 @@ void TestKeyRuns::aSecondRunAddsOnTopAndRewritesTheFile()
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
     files.setContent(u"keys.txt"_s, "abc\r\nad");
-    RunGeneration(keyRun(true), ui, random, files);
-    RunGeneration(keyRun(true), ui, random, files);
+    RunGeneration(keyRun(true), ui, ui, random, files);
+    RunGeneration(keyRun(true), ui, ui, random, files);
     QCOMPARE(ui.resultTexts(),
              (QStringList{u"2001589844"_s, u"3002872312"_s, u"2001589844"_s, u"3002872312"_s}));
     QCOMPARE(lines(files.content(u"out.txt"_s)),

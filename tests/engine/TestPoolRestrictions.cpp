@@ -89,7 +89,7 @@ void TestPoolRestrictions::aRunLeftWithoutPasswordsIsRefused()
     FakeRunUi ui;
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
-    const RunOutcome outcome = RunGeneration(run, ui, random, files);
+    const RunOutcome outcome = RunGeneration(run, ui, ui, random, files);
     QCOMPARE(outcome.kind, RunOutcome::Kind::Rejected);
     QCOMPARE(ui.calls, (QStringList{u"showProgress"_s, u"clear"_s,
                                     u"message|Warning|提示信息|您选择了两个或者两个以下可以生成密码的字符，"

@@ -77,7 +77,7 @@ void TestRandomRun::callsComeInTheOrderOfTheRun()
     FakeRunUi ui;
     ScriptedRandomSource random(bytes({1, 2, 3, 4, 5, 6}));
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
 
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"append|0|3"_s, u"label"_s, u"select|56"_s,
@@ -99,7 +99,7 @@ void TestRandomRun::anEventPassDeliversWhatCameBefore()
     ui.eventPassScript = {true, false, true, true};
     ScriptedRandomSource random(bytes({1, 2, 3, 4}));
     MemoryTextFileLayer files;
-    RunGeneration(randomRun(u"4"_s, u"1"_s), ui, random, files);
+    RunGeneration(randomRun(u"4"_s, u"1"_s), ui, ui, random, files);
 
     QCOMPARE(ui.calls,
              (QStringList{u"showProgress"_s, u"clear"_s, u"events"_s, u"append|0|2"_s, u"label"_s,
@@ -126,7 +126,7 @@ void TestRandomRun::progressTextsOnEveryThousandth()
     FakeRunUi ui;
     ScriptedRandomSource random(bytes({1, 2, 3}));
     MemoryTextFileLayer files;
-    RunGeneration(randomRun(count, u"4"_s), ui, random, files);
+    RunGeneration(randomRun(count, u"4"_s), ui, ui, random, files);
     QCOMPARE(ui.callsStartingWith(u"text"_s), texts);
     // Each text follows the delivery of the rows up to its counter.
     for (const QString &text : texts) {
@@ -166,7 +166,7 @@ void TestRandomRun::repeatFilterKeepsFirstOccurrencesOnly()
     FakeRunUi ui;
     ScriptedRandomSource random(script);
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     if (filter)
         QCOMPARE(ui.resultTexts(), list);
     else
@@ -183,7 +183,7 @@ void TestRandomRun::aDroppedLastCandidateSelectsItsEqual()
     ui.clipboard = u"before"_s;
     ScriptedRandomSource random(bytes({0, 1, 0}));
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.resultTexts(), (QStringList{u"_"_s, u"a"_s}));
     QCOMPARE(ui.callsStartingWith(u"select"_s), QStringList{u"select|_"_s});
     QCOMPARE(ui.selectedRow, 0);
@@ -199,7 +199,7 @@ void TestRandomRun::theFilterSeesARepeatedSymbolAsOneCharacter()
     FakeRunUi ui;
     ScriptedRandomSource random(bytes({0, 26}));
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.resultTexts(), QStringList{u"a"_s});
     QCOMPARE(ui.selectedRow, 0);
 }
@@ -228,7 +228,7 @@ void TestRandomRun::filterMatchesAReferenceAcrossBatches()
         return quint8(engine());
     };
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
 
     // The same draw, one character at a time: bytes from 250 on are rejected for 10 entries.
     std::mt19937 reference(12345);
@@ -260,7 +260,7 @@ void TestRandomRun::eachPasswordDrawsExactlyItsLength()
     FakeRunUi ui;
     ScriptedRandomSource random(script);
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.resultTexts(),
              (QStringList{u"0123456789ABCDEFGHIJKLMNOP"_s, u"Q0123456789ABCDEFGHIJKLMNO"_s}));
 }
@@ -273,7 +273,7 @@ void TestRandomRun::aFailingDiskEndsTheRunWithWhatWasWritten()
     ScriptedRandomSource random(bytes({1, 2, 3, 4, 5, 6, 7}));
     MemoryTextFileLayer files;
     files.writeBudget = 500000;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
 
     QVERIFY(ui.calls.endsWith(u"closeProgress"_s));
     QCOMPARE(ui.calls.at(ui.calls.size() - 2),
@@ -307,7 +307,7 @@ void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()
     FakeRunUi ui;
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     setrlimit(RLIMIT_AS, &original);
 
     QCOMPARE(

@@ -1,5 +1,8 @@
-#include "failure/ReportRunError.h"
+#include "run/ReportRunError.h"
+#include "run/RunContext.h"
 #include "support/FakeRunUi.h"
+#include "support/MemoryTextFileLayer.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QTest>
 
@@ -9,20 +12,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// Notes its closing in the call record, to show the order of closing and message.
-class RecordedFile : public OpenFile
+/// Notes its closing in the call record, to show the order of closing and message; its
+/// closing fails, which must not stop the report.
+class RecordedFile : public ByteSource, public ByteSink
 {
 public:
     RecordedFile(FakeRunUi &ui, QString name) : m_ui(ui), m_name(std::move(name)) {}
-    int close() override
+    Result<qsizetype> read(char *, qsizetype) override { return qsizetype(0); }
+    Failure write(QByteArrayView) override { return Failure::None; }
+    Failure close() override
     {
+        if (m_closed)
+            return Failure::None;
+        m_closed = true;
         m_ui.calls << u"closed|"_s + m_name;
-        return 57;
+        return Failure::DeviceIoError;
     }
 
 private:
     FakeRunUi &m_ui;
     QString m_name;
+    bool m_closed = false;
 };
 
 QString internalError(const QString &number)
@@ -68,17 +78,22 @@ void TestReportRunError::everyNumberHasItsText()
 {
     QFETCH(int, number);
     QFETCH(QString, text);
-    QCOMPARE(runErrorText(number), text);
+    QCOMPARE(runErrorText(Failure::Number(number)), text);
 }
 
 void TestReportRunError::closesTheFilesThenShowsTheMessageThenClosesTheProgressWindow()
 {
     FakeRunUi ui;
-    RecordedFile keys(ui, u"keys"_s);
-    RecordedFile output(ui, u"output"_s);
-    ReportRunError(53, ui, {&keys, nullptr, &output});
+    ScriptedRandomSource random;
+    MemoryTextFileLayer files;
+    const GenerationOptions options;
+    RunContext run{options, ui, ui, random, files, 1, nullptr, nullptr};
+    run.keys = std::make_unique<KeyLineReader>(std::make_unique<RecordedFile>(ui, u"keys"_s));
+    run.output = std::make_unique<OutputFileWriter>(std::make_unique<RecordedFile>(ui, u"output"_s));
+    ReportRunError(Failure::FileNotFound, run);
     QCOMPARE(ui.calls, (QStringList{u"closed|keys"_s, u"closed|output"_s,
-                                    u"message|Information||"_s + runErrorText(53), u"closeProgress"_s}));
+                                    u"message|Information||"_s + runErrorText(Failure::FileNotFound),
+                                    u"closeProgress"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestReportRunError)

@@ -92,7 +92,7 @@ void TestRestrictedRuns::keptPasswordsFollowTheReference()
     FakeRunUi ui;
     SodiumRandomSource random;
     MemoryTextFileLayer files;
-    QCOMPARE(RunGeneration(options, ui, random, files).kind, RunOutcome::Kind::Completed);
+    QCOMPARE(RunGeneration(options, ui, ui, random, files).kind, RunOutcome::Kind::Completed);
 
     const QMap<QString, double> expected =
         enumeratedDistribution(entries, options.LengthText.toInt(), classes);
@@ -125,7 +125,7 @@ void TestRestrictedRuns::aMissedClassIsDrawnAgainBeforeTheRepeatFilter()
     FakeRunUi ui;
     ScriptedRandomSource random(QByteArray("\x01\x02\x00\x01\x00\x01", 6));
     MemoryTextFileLayer files;
-    RunGeneration(options, ui, random, files);
+    RunGeneration(options, ui, ui, random, files);
     QCOMPARE(ui.resultTexts(), QStringList{u"_a"_s});
     QCOMPARE(ui.callsStartingWith(u"select"_s), QStringList{u"select|_a"_s});
 }

@@ -113,7 +113,7 @@ void TestRunChecks::rejectsInOrder()
     FakeRunUi ui;
     ScriptedRandomSource random;
     MemoryTextFileLayer files;
-    RunGeneration(run, ui, random, files);
+    RunGeneration(run, ui, ui, random, files);
     QCOMPARE(ui.calls, calls);
     QCOMPARE(files.openCount(), 0);
     QVERIFY(!ui.progressLoaded);
@@ -149,7 +149,7 @@ void TestRunChecks::acceptsAtTheLimits()
     // Bytes 0 and 10 alternate; a pool of three reads byte 10 as entry 1.
     ScriptedRandomSource random(QByteArray("\x00\x0a", 2));
     MemoryTextFileLayer files;
-    RunGeneration(run, ui, random, files);
+    RunGeneration(run, ui, ui, random, files);
     QCOMPARE(ui.resultTexts(), list);
     QCOMPARE(ui.calls.last(), u"enable"_s);
     QVERIFY(ui.callsStartingWith(u"message"_s).isEmpty());
@@ -163,13 +163,14 @@ void TestRunChecks::aRejectedRandomRunLeavesTheHeaderAndTheListAsTheCheckSays()
 
     FakeRunUi lengthRejected;
     lengthRejected.insertResultAtTop(u"earlier"_s);
-    RunGeneration(options(u" 2000"_s, u"0"_s, u"lud_f"_s, QString()), lengthRejected, random, files);
+    RunGeneration(options(u" 2000"_s, u"0"_s, u"lud_f"_s, QString()), lengthRejected, lengthRejected, random,
+                  files);
     QCOMPARE(lengthRejected.resultTexts(), QStringList{u"earlier"_s});
     QCOMPARE(files.content(u"out.txt"_s), header);
 
     FakeRunUi poolRejected;
     poolRejected.insertResultAtTop(u"earlier"_s);
-    RunGeneration(options(u" 2000"_s, u"8"_s, u"_f"_s, QString()), poolRejected, random, files);
+    RunGeneration(options(u" 2000"_s, u"8"_s, u"_f"_s, QString()), poolRejected, poolRejected, random, files);
     QVERIFY(poolRejected.resultTexts().isEmpty());
     QCOMPARE(files.content(u"out.txt"_s),
              Cp936::encode(u"以下密码由Morvik Parolex生成。共 2000个8位密码。\r\n"_s));

@@ -4,6 +4,7 @@
 #include "support/FakeRunUi.h"
 #include "support/ScriptedRandomSource.h"
 #include "text/Cp936.h"
+#include "text/OutputFileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,14 +27,15 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList readLines(TextFileLayer &layer, const QString &path)
 {
-    FileOpenResult<TextInputFile> opened = layer.openInput(path);
-    if (!opened.ok())
-        return {u"failure %1"_s.arg(opened.error)};
+    Result<std::unique_ptr<ByteSource>> opened = layer.openForReading(path);
+    if (!opened)
+        return {u"failure %1"_s.arg(opened.failure().number())};
+    KeyLineReader reader(std::move(*opened));
     QStringList lines;
     QString line;
-    while (!opened.file->atEnd()) {
-        if (const int error = opened.file->readLine(line))
-            return {u"failure %1"_s.arg(error)};
+    while (!reader.atEnd()) {
+        if (const Failure failure = reader.readLine(line))
+            return {u"failure %1"_s.arg(failure.number())};
         lines << line;
     }
     return lines;
@@ -100,22 +102,23 @@ void TestSystemTextFileLayer::failuresHaveTheirNumbers()
     QFETCH(QString, name);
     QFETCH(int, number);
     const QString full = name.isEmpty() ? QString() : path(name);
-    const int error = output ? m_layer.createOutput(full).error : m_layer.openInput(full).error;
-    QCOMPARE(error, number);
+    const Failure failure =
+        output ? m_layer.createForWriting(full).failure() : m_layer.openForReading(full).failure();
+    QCOMPARE(failure.number(), number);
 }
 
 void TestSystemTextFileLayer::aFullDiskIsFailure61AtTheHeader()
 {
-    FileOpenResult<TextOutputFile> full = m_layer.createOutput(u"/dev/full"_s);
-    QVERIFY(full.ok());
-    QCOMPARE(full.file->appendLine(u"x"_s), 61);
+    Result<std::unique_ptr<ByteSink>> full = m_layer.createForWriting(u"/dev/full"_s);
+    QVERIFY(full);
+    QCOMPARE((*full)->write("x\r\n"), Failure::DiskFull);
 
     GenerationOptions options;
     options.FileOutput = true;
     options.OutputFilePath = u"/dev/full"_s;
     FakeRunUi ui;
     ScriptedRandomSource random;
-    RunGeneration(options, ui, random, m_layer);
+    RunGeneration(options, ui, ui, random, m_layer);
     QCOMPARE(ui.calls, (QStringList{u"message|Information||"_s +
                                         QStringLiteral("程序出现内部错误。错误号为 61。请稍后重试，"
                                                        "如果还不能解决问题，请您将此错误告诉我，"
@@ -137,7 +140,7 @@ void TestSystemTextFileLayer::aRunningProgramIsAFileInUse()
     options.OutputFilePath = program;
     FakeRunUi ui;
     ScriptedRandomSource random;
-    RunGeneration(options, ui, random, m_layer);
+    RunGeneration(options, ui, ui, random, m_layer);
     sleeper.kill();
     sleeper.waitForFinished();
     QCOMPARE(ui.calls, (QStringList{u"message|Information||文件的访问被拒绝，可能是该文件正在使用中。"
@@ -191,14 +194,15 @@ void TestSystemTextFileLayer::aLineEndingSplitAcrossReadsIsOneEnding()
 
 void TestSystemTextFileLayer::writesCodePage936()
 {
-    FileOpenResult<TextOutputFile> out = m_layer.createOutput(path(u"file.txt"_s));
-    QVERIFY(out.ok());
-    QCOMPARE(out.file->appendLine(u"中€"_s), 0);
-    QCOMPARE(out.file->append("x"), 0);
-    QCOMPARE(out.file->close(), 0);
+    Result<std::unique_ptr<ByteSink>> out = m_layer.createForWriting(path(u"file.txt"_s));
+    QVERIFY(out);
+    OutputFileWriter writer(std::move(*out));
+    QCOMPARE(writer.writeLine(u"中€"_s), Failure::None);
+    QCOMPARE(writer.writeLine(u"x"_s), Failure::None);
+    QCOMPARE(writer.close(), Failure::None);
     QFile file(path(u"file.txt"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("\xd6\xd0\x80\r\nx"));
+    QCOMPARE(file.readAll(), QByteArray("\xd6\xd0\x80\r\nx\r\n"));
 }
 
 void TestSystemTextFileLayer::tellsWhenTwoPathsAreOneFile()
@@ -222,7 +226,7 @@ void TestSystemTextFileLayer::tellsWhenTwoPathsAreOneFile()
     options.OutputFilePath = path(u"link.txt"_s);
     FakeRunUi ui;
     ScriptedRandomSource random;
-    RunGeneration(options, ui, random, m_layer);
+    RunGeneration(options, ui, ui, random, m_layer);
     QCOMPARE(ui.calls.size(), 2);
     QFile keys(file);
     QVERIFY(keys.open(QIODevice::ReadOnly));
@@ -240,7 +244,7 @@ void TestSystemTextFileLayer::noFileStaysOpenAfterAFailedRun()
     options.OutputFilePath = path(u"out.txt"_s);
     FakeRunUi ui;
     ScriptedRandomSource random;
-    RunGeneration(options, ui, random, m_layer);
+    RunGeneration(options, ui, ui, random, m_layer);
     QCOMPARE(ui.callsStartingWith(u"message"_s),
              QStringList{u"message|Information||内存溢出，可能是您选择的文件太大了。"_s});
     QCOMPARE(openDescriptors(), before);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 #include "store/ResultStore.h"
 
@@ -10,14 +11,15 @@
 
 namespace parolex::fakes {
 
-/// Records every user-interface call of a run as one line of text, keeps the result list
+/// Records every user-interface and result call of a run as one line of text, in one list
+/// so that their order shows, keeps the result list
 /// in a real ResultStore, and answers eventPassDue() from a script.
 ///
 /// Recorded lines: "message|<icon>|<title>|<text>" (icon None, Warning or Information),
 /// "showProgress", "label", "text|<progress text>", "closeProgress", "clear",
 /// "append|<first>|<count>", "insert|<password>", "select|<password>", "enable",
 /// "clipboard|<text>", "events".
-class FakeRunUi : public RunUi
+class FakeRunUi : public RunUi, public ResultSink
 {
 public:
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;

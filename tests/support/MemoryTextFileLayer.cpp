@@ -1,7 +1,5 @@
 #include "support/MemoryTextFileLayer.h"
 
-#include "key/KeyLineReader.h"
-
 #include <QDir>
 
 namespace parolex::fakes {
@@ -28,29 +26,29 @@ private:
     bool m_open = true;
 };
 
-class MemoryOutputFile : public TextOutputFile
+class MemoryByteSink : public ByteSink
 {
 public:
-    MemoryOutputFile(MemoryTextFileLayer &layer, QString path, std::shared_ptr<qint64> written)
+    MemoryByteSink(MemoryTextFileLayer &layer, QString path, std::shared_ptr<qint64> written)
         : m_written(std::move(written)), m_layer(layer), m_path(std::move(path)), m_mark(layer.openFiles)
     {}
 
-    int append(QByteArrayView bytes) override
+    Failure write(QByteArrayView bytes) override
     {
         if (!m_mark.isOpen())
-            return 52;
+            return Failure::BadFileName;
         qint64 &written = *m_written;
         qint64 allowed = bytes.size();
         if (m_layer.writeBudget >= 0)
             allowed = qBound<qint64>(0, m_layer.writeBudget - written, bytes.size());
         (*m_layer.contents)[m_path].append(bytes.first(allowed));
         written += allowed;
-        return allowed < bytes.size() ? m_layer.writeFailure : 0;
+        return allowed < bytes.size() ? m_layer.writeFailure : Failure::None;
     }
-    int close() override
+    Failure close() override
     {
         m_mark.release();
-        return 0;
+        return Failure::None;
     }
 
 private:
@@ -67,9 +65,8 @@ public:
         : m_layer(layer), m_bytes(std::move(bytes)), m_mark(layer.openFiles)
     {}
 
-    int read(char *into, qsizetype max, qsizetype &got) override
+    Result<qsizetype> read(char *into, qsizetype max) override
     {
-        got = 0;
         if (m_layer.readFailureAt >= 0 && m_pos >= m_layer.readFailureAt)
             return m_layer.readFailure;
         qsizetype take = qMin(qMin(max, m_layer.readPieceSize), m_bytes.size() - m_pos);
@@ -77,13 +74,12 @@ public:
             take = qMin(take, qsizetype(m_layer.readFailureAt - m_pos));
         std::copy_n(m_bytes.constData() + m_pos, take, into);
         m_pos += take;
-        got = take;
-        return 0;
+        return take;
     }
-    int close() override
+    Failure close() override
     {
         m_mark.release();
-        return 0;
+        return Failure::None;
     }
 
 private:
@@ -95,26 +91,25 @@ private:
 
 } // namespace
 
-FileOpenResult<TextOutputFile> MemoryTextFileLayer::createOutput(const QString &path)
+Result<std::unique_ptr<ByteSink>> MemoryTextFileLayer::createForWriting(const QString &path)
 {
     if (path.isEmpty())
-        return {nullptr, 75};
-    if (const int error = createFailures.value(path))
-        return {nullptr, error};
+        return Failure::PathFileAccessError;
+    if (const Failure failure = createFailures.value(path))
+        return failure;
     contents->insert(path, QByteArray());
-    return {std::make_unique<MemoryOutputFile>(*this, path, m_written), 0};
+    return std::unique_ptr<ByteSink>(std::make_unique<MemoryByteSink>(*this, path, m_written));
 }
 
-FileOpenResult<TextInputFile> MemoryTextFileLayer::openInput(const QString &path)
+Result<std::unique_ptr<ByteSource>> MemoryTextFileLayer::openForReading(const QString &path)
 {
     if (path.isEmpty())
-        return {nullptr, 75};
-    if (const int error = openFailures.value(path))
-        return {nullptr, error};
+        return Failure::PathFileAccessError;
+    if (const Failure failure = openFailures.value(path))
+        return failure;
     if (!contents->contains(path))
-        return {nullptr, 53};
-    return {std::make_unique<KeyLineReader>(std::make_unique<MemoryByteSource>(*this, contents->value(path))),
-            0};
+        return Failure::FileNotFound;
+    return std::unique_ptr<ByteSource>(std::make_unique<MemoryByteSource>(*this, contents->value(path)));
 }
 
 bool MemoryTextFileLayer::sameFile(const QString &first, const QString &second)

@@ -9,14 +9,13 @@
 
 namespace parolex::fakes {
 
-/// Text files held in memory, with failures on request. Key files are read through the
-/// engine's own line reader, in small pieces, so line endings split across pieces are
-/// exercised too.
+/// Files held in memory, with failures on request. Files are read in small pieces, so that
+/// line endings split across pieces are exercised too.
 class MemoryTextFileLayer : public TextFileLayer
 {
 public:
-    FileOpenResult<TextOutputFile> createOutput(const QString &path) override;
-    FileOpenResult<TextInputFile> openInput(const QString &path) override;
+    Result<std::unique_ptr<ByteSource>> openForReading(const QString &path) override;
+    Result<std::unique_ptr<ByteSink>> createForWriting(const QString &path) override;
     /// Same cleaned path, or paths made one by sameFileAs.
     bool sameFile(const QString &first, const QString &second) override;
 
@@ -25,15 +24,15 @@ public:
     QByteArray content(const QString &path) const { return contents->value(path); }
     void setContent(const QString &path, const QByteArray &bytes) { contents->insert(path, bytes); }
 
-    /// Failure numbers for opening a path (creating it for output, or for reading).
-    QHash<QString, int> createFailures;
-    QHash<QString, int> openFailures;
+    /// Failures for opening a path (creating it for output, or for reading).
+    QHash<QString, Failure> createFailures;
+    QHash<QString, Failure> openFailures;
     /// After this many bytes in total have been written, every write fails with writeFailure.
     qint64 writeBudget = -1;
-    int writeFailure = 61;
+    Failure writeFailure = Failure::DiskFull;
     /// Reading fails with readFailure once this many bytes of a Key file have been read.
     qint64 readFailureAt = -1;
-    int readFailure = 57;
+    Failure readFailure = Failure::DeviceIoError;
     /// Bytes a Key file hands over per read.
     qsizetype readPieceSize = 7;
     /// Paths that name one file as far as sameFile() is concerned.

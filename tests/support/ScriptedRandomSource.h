@@ -14,7 +14,7 @@ class ScriptedRandomSource : public RandomSource
 {
 public:
     ScriptedRandomSource() = default;
-    explicit ScriptedRandomSource(QByteArray script) : script(std::move(script)) {}
+    explicit ScriptedRandomSource(QByteArray bytes) : script(std::move(bytes)) {}
 
     void fill(std::span<quint8> bytes) override;
 

@@ -2,10 +2,9 @@
 
 #include "common/Forms.h"
 #include "common/MessageBox.h"
-#include "failure/FailureNumbers.h"
-#include "failure/ReportRunError.h"
 #include "key/KeyCheck.h"
 #include "product/ProductInfo.h"
+#include "run/ReportRunError.h"
 #include "skin/Skin.h"
 #include "ui_FCheck.h"
 
@@ -56,10 +55,10 @@ void FCheck::keyPressEvent(QKeyEvent *event)
 void FCheck::checkKey()
 {
     // Both texts exactly as typed: a blank or a changed case is a different password.
-    const std::optional<bool> match = KeyMatchesPassword(m_ui->Text1->text(), m_ui->Text2->text());
+    const Result<bool> match = keyMatchesPassword(m_ui->Text1->text(), m_ui->Text2->text());
     if (!match) {
         // The Key is too long to derive; the last outcome stays on view.
-        MessageBox::show(runErrorText(failure::Overflow), {}, MessageIcon::Information);
+        MessageBox::show(runErrorText(match.failure()), {}, MessageIcon::Information);
         return;
     }
     showOutcome(*match);

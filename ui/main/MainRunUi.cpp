@@ -41,7 +41,7 @@ bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, Text
             ui.m_running = false;
         }
     } done{*this};
-    RunGeneration(options, *this, random, files);
+    RunGeneration(options, *this, *this, random, files);
     return true;
 }
 

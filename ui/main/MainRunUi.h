@@ -1,5 +1,6 @@
 #pragma once
 
+#include "run/ResultSink.h"
 #include "run/RunUi.h"
 
 #include <QElapsedTimer>
@@ -17,7 +18,7 @@ struct GenerationOptions;
 /// What a run started from the main window talks to: the message boxes, the progress window,
 /// the result list and the clipboard. It also keeps a second run from starting while one is
 /// in progress, whatever enabled the main window in between.
-class MainRunUi : public RunUi
+class MainRunUi : public RunUi, public ResultSink
 {
 public:
     MainRunUi(Forms &forms, ResultList &results, QComboBox *box);

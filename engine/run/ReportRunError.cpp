@@ -1,42 +1,40 @@
-#include "failure/ReportRunError.h"
+#include "run/ReportRunError.h"
 
-#include "failure/FailureNumbers.h"
+#include "run/RunContext.h"
+
 #include "text/NumberText.h"
 
 namespace parolex {
 
-QString runErrorText(int number)
+QString runErrorText(Failure failure)
 {
-    switch (number) {
-    case failure::Overflow:
+    switch (failure.number()) {
+    case Failure::Overflow:
         return QStringLiteral("内存溢出，可能是您选择的文件太大了。");
-    case failure::FileNotFound:
+    case Failure::FileNotFound:
         return QStringLiteral(
             "没有找到文件，可能是您制定了无效的文件（如无效的快捷方式等），也可能该文件已经不存在。");
-    case failure::DeviceIoError:
+    case Failure::DeviceIoError:
         return QStringLiteral("程序出现输入输出错误，请重试");
-    case failure::PermissionDenied:
+    case Failure::PermissionDenied:
         return QStringLiteral("文件的访问被拒绝，可能是该文件正在使用中。请退出包含该文件的进程并重试。");
-    case failure::PathFileAccessError:
+    case Failure::PathFileAccessError:
         return QStringLiteral("文件的访问被拒绝，可能文件的属性为只读，请将文件的只读属性去掉问题方可解决；"
                               "或者是文件路径错误，即文件根本不存在。");
     default:
-        return QStringLiteral("程序出现内部错误。错误号为") + displayNumberText(number) +
+        return QStringLiteral("程序出现内部错误。错误号为") + displayNumberText(failure.number()) +
                QStringLiteral("。请稍后重试，如果还不能解决问题，请您将此错误告诉我，不胜感激！"
                               "我的联系方式请见“关于软件”");
     }
 }
 
-void ReportRunError(int number, RunUi &ui, std::initializer_list<OpenFile *> openFiles)
+void ReportRunError(Failure failure, RunContext &run)
 {
-    for (OpenFile *file : openFiles) {
-        // The run has failed already; a second failure while closing adds nothing the user
-        // could act on.
-        if (file)
-            file->close();
-    }
-    ui.showMessage(runErrorText(number), QString(), MessageIcon::Information);
-    ui.closeProgress();
+    // The run has failed already; a second failure while closing adds nothing the user
+    // could act on.
+    (void)run.closeFiles();
+    run.ui.showMessage(runErrorText(failure), QString(), MessageIcon::Information);
+    run.ui.closeProgress();
 }
 
 } // namespace parolex

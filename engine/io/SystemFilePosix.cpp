@@ -1,9 +1,8 @@
-#include "io/NativeFile.h"
-
-#include "failure/FailureNumbers.h"
+#include "io/SystemFile.h"
 
 #include <QFile>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,59 +11,54 @@ namespace parolex {
 
 namespace {
 
-// The whole mapping from errno to the run's failure numbers (table in FailureNumbers.h).
-int failureNumber(int error, bool reading, bool folderExists)
+// The whole mapping from errno to the run's failure numbers (table in failure/Failure.h).
+Failure failureOf(int error, bool reading = false, bool folderExists = true)
 {
     switch (error) {
     case ENOENT:
         // Reading: the file is missing, unless its folder is missing too.
-        return reading && folderExists ? failure::FileNotFound : failure::PathNotFound;
+        return reading && folderExists ? Failure::FileNotFound : Failure::PathNotFound;
     case ENOTDIR:
-        return failure::PathNotFound;
+        return Failure::PathNotFound;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case ELOOP:
-        return failure::PathFileAccessError;
+        return Failure::PathFileAccessError;
     case ETXTBSY:
     case EBUSY:
-        return failure::PermissionDenied;
+        return Failure::PermissionDenied;
     case EIO:
-        return failure::DeviceIoError;
+        return Failure::DeviceIoError;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return failure::DiskFull;
+        return Failure::DiskFull;
     case EMFILE:
     case ENFILE:
-        return failure::TooManyFiles;
+        return Failure::TooManyFiles;
     case ENXIO:
     case ENODEV:
-        return failure::DeviceUnavailable;
+        return Failure::DeviceUnavailable;
     case ENAMETOOLONG:
     case EINVAL:
     case EILSEQ:
-        return failure::BadFileName;
+        return Failure::BadFileName;
     case ENOMEM:
-        return failure::OutOfMemory;
+        return Failure::OutOfMemory;
     default:
-        return failure::InternalError;
+        return Failure::InternalError;
     }
-}
-
-int failureNumber(int error)
-{
-    return failureNumber(error, false, true);
 }
 
 } // namespace
 
-int NativeFile::openHandle(const QString &path, Purpose purpose, qintptr &handle)
+Result<qintptr> SystemFile::openHandle(const QString &path, Purpose purpose)
 {
     const QByteArray name = QFile::encodeName(path);
     if (name.contains('\0'))
-        return failure::BadFileName;
+        return Failure::BadFileName;
     const bool reading = purpose == Purpose::Reading;
     const int flags = (reading ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC) | O_CLOEXEC;
     int fd;
@@ -73,24 +67,33 @@ int NativeFile::openHandle(const QString &path, Purpose purpose, qintptr &handle
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int error = errno;
-        return failureNumber(error, reading, error == ENOENT && folderOfPathExists(path));
+        return failureOf(error, reading, error == ENOENT && folderOfPathExists(path));
     }
     // Linux opens a folder for reading without complaint; the run needs a file.
     struct stat info;
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        return failure::PathFileAccessError;
+        return Failure::PathFileAccessError;
     }
-    handle = fd;
-    return failure::None;
+    return qintptr(fd);
 }
 
-int NativeFile::failureOfSystemError(int systemError)
+std::unique_ptr<SystemFile> SystemFile::standard(Standard stream)
 {
-    return failureNumber(systemError);
+    return std::unique_ptr<SystemFile>(new SystemFile(qintptr(stream), false));
 }
 
-bool NativeFile::sameFile(const QString &first, const QString &second)
+void SystemFile::ignoreBrokenPipeSignal()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+bool SystemFile::isTerminal() const
+{
+    return ::isatty(int(m_handle)) == 1;
+}
+
+bool SystemFile::sameFile(const QString &first, const QString &second)
 {
     if (first.isEmpty() || second.isEmpty())
         return false;
@@ -102,43 +105,41 @@ bool NativeFile::sameFile(const QString &first, const QString &second)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-int NativeFile::read(char *into, qsizetype max, qsizetype &got)
+Result<qsizetype> SystemFile::read(char *into, qsizetype max)
 {
-    got = 0;
     ssize_t count;
     do {
         count = ::read(int(m_handle), into, size_t(max));
     } while (count < 0 && errno == EINTR);
     if (count < 0)
-        return failureNumber(errno);
-    got = count;
-    return failure::None;
+        return failureOf(errno);
+    return qsizetype(count);
 }
 
-int NativeFile::write(const char *data, qsizetype size)
+Failure SystemFile::write(QByteArrayView bytes)
 {
+    const char *data = bytes.data();
+    qsizetype size = bytes.size();
     while (size > 0) {
         const ssize_t count = ::write(int(m_handle), data, size_t(size));
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            return failureNumber(errno);
+            m_readerGone = errno == EPIPE;
+            return failureOf(errno);
         }
         data += count;
         size -= count;
     }
-    return failure::None;
+    return Failure::None;
 }
 
-int NativeFile::close()
+Failure SystemFile::closeHandle()
 {
-    if (!m_open)
-        return failure::None;
-    m_open = false;
     // No retry on EINTR: the descriptor is released either way on Linux.
     if (::close(int(m_handle)) != 0 && errno != EINTR)
-        return failureNumber(errno);
-    return failure::None;
+        return failureOf(errno);
+    return Failure::None;
 }
 
 } // namespace parolex

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "io/ByteSink.h"
+#include "io/ByteSource.h"
+
+#include <QString>
+#include <memory>
+
+namespace parolex {
+
+/// A file or standard stream of the operating system, with its failures turned into the
+/// run's numbers. Every system call of the file layer and the terminal's streams, and the
+/// table from system errors to failure numbers, live in one file per system
+/// (SystemFilePosix.cpp, SystemFileWindows.cpp); this header and SystemFile.cpp are the
+/// same everywhere.
+class SystemFile : public ByteSource, public ByteSink
+{
+public:
+    enum class Standard
+    {
+        Input,
+        Output,
+        Error
+    };
+
+    ~SystemFile() override;
+    SystemFile(const SystemFile &) = delete;
+    SystemFile &operator=(const SystemFile &) = delete;
+
+    static Result<std::unique_ptr<SystemFile>> openForReading(const QString &path);
+    /// Creates @p path or empties it.
+    static Result<std::unique_ptr<SystemFile>> createForWriting(const QString &path);
+    /// A standard stream, read or written where it stands; closing leaves it open.
+    static std::unique_ptr<SystemFile> standard(Standard stream);
+    /// Whether both paths name one existing file (same device and file number).
+    static bool sameFile(const QString &first, const QString &second);
+    /// A reader that closes the pipe early must not end the program with a signal: the
+    /// failed write is noticed, and the program ends on its own terms.
+    static void ignoreBrokenPipeSignal();
+
+    bool isTerminal() const;
+    /// Whether the last write failed because the reading end of a pipe has gone.
+    bool readerHasGone() const { return m_readerGone; }
+
+    Result<qsizetype> read(char *into, qsizetype max) override;
+    Failure write(QByteArrayView bytes) override;
+    Failure close() override;
+
+private:
+    enum class Purpose
+    {
+        Reading,
+        Writing
+    };
+
+    SystemFile(qintptr handle, bool owned) : m_handle(handle), m_owned(owned) {}
+    static Result<std::unique_ptr<SystemFile>> open(const QString &path, Purpose purpose);
+    /// The system's part of opening.
+    static Result<qintptr> openHandle(const QString &path, Purpose purpose);
+    static bool folderOfPathExists(const QString &path);
+    Failure closeHandle();
+
+    qintptr m_handle;
+    bool m_owned;
+    bool m_open = true;
+    bool m_readerGone = false;
+};
+
+} // namespace parolex

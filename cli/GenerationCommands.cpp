@@ -5,8 +5,8 @@
 #include "ErrorStream.h"
 #include "OptionValues.h"
 #include "StandardOutput.h"
+#include "TerminalFileLayer.h"
 #include "TerminalRunUi.h"
-#include "io/SystemTextFileLayer.h"
 #include "random/SodiumRandomSource.h"
 #include "run/ClassCoverage.h"
 #include "run/GenerationOptions.h"
@@ -80,15 +80,22 @@ ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options, 
         results = std::make_unique<StandardOutput>(errors);
     TerminalRunUi ui(errors, results.get(), quiet);
     SodiumRandomSource random;
-    SystemTextFileLayer files;
+    TerminalFileLayer files;
     const RunOutcome outcome = RunGeneration(options, ui, ui, random, files);
     if (results)
         results->flush();
     const std::optional<TerminalRunUi::Message> message = ui.takeMessage();
-    if (outcome.kind == RunOutcome::Kind::Failed)
+    // A reader that has all it wanted (`| head`) is no failure, as for standard output.
+    if (outcome.kind == RunOutcome::Kind::Failed && files.outputReaderHasGone())
+        return ExitStatus::Success;
+    if (outcome.kind == RunOutcome::Kind::Failed) {
         errors.reportFailure(outcome.failure);
-    else if (message && !(quiet && outcome.kind == RunOutcome::Kind::Completed))
-        errors.message(message->text, message->title);
+    } else if (message) {
+        // The completion message names the file written; standard output needs no naming.
+        const bool completed = outcome.kind == RunOutcome::Kind::Completed;
+        if (!(completed && (quiet || TerminalFileLayer::isStandardStream(options.OutputFilePath))))
+            errors.message(message->text, message->title);
+    }
     return exitStatusOf(outcome);
 }
 
@@ -121,7 +128,7 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
         u"FILE"_s));
     command.addOption(QCommandLineOption(
         u"every-class"_s, u"每个密码至少含有所用的每类字符中的一个：小写字母、大写字母、数字、下划线、"
-                          "自选字符；某类字符被全部排除时不算在内。"_s));
+                          "自选字符；某类字符被 --exclude 或 --no-lookalikes 全部排除时不算在内。"_s));
     QString lookalikes;
     for (const QChar c : PoolRestrictions::lookalikes())
         lookalikes += u' ' + c;
@@ -171,8 +178,8 @@ ExitStatus runConvertCommand(ErrorStream &errors, const QStringList &arguments)
                       u"文件头中的密码个数，0 至 16777216，照原样写入（默认 10；0 表示什么也不做）。"_s,
                       u"文件头中的密码位数，1 至 26，照原样写入（默认 8）。"_s);
     command.addQuietOption(u"只输出错误：不显示进度和完成的提示。"_s);
-    command.addPositional(u"KEYFILE"_s, u"Key文件，每行一个Key。"_s, u"KEYFILE"_s);
-    command.addPositional(u"OUTFILE"_s, u"输出文件。"_s, u"OUTFILE"_s);
+    command.addPositional(u"KEYFILE"_s, u"Key文件，每行一个Key；- 为标准输入。"_s, u"KEYFILE"_s);
+    command.addPositional(u"OUTFILE"_s, u"输出文件；- 为标准输出，写出的字节与文件的相同。"_s, u"OUTFILE"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
         return *ended;
 

@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "key/DeriveKeyPassword.h"
 #include "run/ReportRunError.h"
+#include "text/Cp936.h"
 
 #include <QFile>
 #include <QProcess>
@@ -58,6 +59,9 @@ private slots:
     void generatePrintsPasswordsOfTheChosenShape_data();
     void generatePrintsPasswordsOfTheChosenShape();
     void deriveTakesKeysFromArguments();
+    void keysFromStandardInput_data();
+    void keysFromStandardInput();
+    void standardInputFromTheOutputFileIsRefused();
     void helpAndVersion_data();
     void helpAndVersion();
     void closedPipeEndsQuietly_data();
@@ -192,8 +196,22 @@ void TestCliCommands::answersWithStatusAndMessage_data()
         << QStringList{u"generate"_s, u"--count"_s} << 2 << QByteArray()
         << usageNote(u"选项“--count”后面缺少值。"_s, u" generate"_s);
     QTest::newRow("A missing argument is bad usage")
-        << QStringList{u"verify"_s, u"abc"_s} << 2 << QByteArray()
-        << usageNote(u"缺少参数 PASSWORD。"_s, u" verify"_s);
+        << QStringList{u"verify"_s} << 2 << QByteArray() << usageNote(u"缺少参数 PASSWORD。"_s, u" verify"_s);
+    QTest::newRow("A Key file beside Key arguments is bad usage")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"abc"_s} << 2 << QByteArray()
+        << usageNote(u"KEY 参数和 --key-file 不能同时给出。"_s, u" derive"_s);
+    QTest::newRow("verify takes the Key one way only")
+        << QStringList{u"verify"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"abc"_s, u"3002872312"_s} << 2
+        << QByteArray() << usageNote(u"KEY 参数和 --key-file 不能同时给出。"_s, u" verify"_s);
+    QTest::newRow("verify with the Key from the first line of a Key file")
+        << QStringList{u"verify"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"3002872312"_s} << 0
+        << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
+    QTest::newRow("A Key file that does not exist fails with number 53 in derive too")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"%DIR%/missing.txt"_s} << 3 << QByteArray()
+        << reported(53);
+    QTest::newRow("-- ends the options: a Key file named -x")
+        << QStringList{u"convert"_s, u"--"_s, u"-x"_s, u"%DIR%/out.txt"_s} << 3 << QByteArray()
+        << reported(53);
     QTest::newRow("An argument too many is bad usage")
         << QStringList{u"convert"_s, u"a"_s, u"b"_s, u"c"_s} << 2 << QByteArray()
         << usageNote(u"多余的参数“c”。"_s, u" convert"_s);
@@ -293,6 +311,86 @@ void TestCliCommands::deriveTakesKeysFromArguments()
     QCOMPARE(result.exitCode, 0);
 }
 
+void TestCliCommands::keysFromStandardInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+
+    const auto passwords = [](const QStringList &keys) {
+        QByteArray lines;
+        for (const QString &key : keys) {
+            const Result<QString> password = DeriveKeyPassword(key);
+            if (password)
+                lines += password->toUtf8() + '\n';
+        }
+        return lines;
+    };
+    const QStringList derive{u"derive"_s};
+    QTest::newRow("echo abc | derive gives the password of derive abc")
+        << derive << QByteArray("abc\n") << QByteArray("3002872312\n") << 0 << QString();
+    QTest::newRow("UTF-8 Chinese on standard input is the Key of the same argument")
+        << derive << u"中文"_s.toUtf8() << passwords({u"中文"_s}) << 0 << QString();
+    QTest::newRow("LF ends a line, a CR before it goes, the last line needs no ending")
+        << derive << QByteArray("abc\r\n\nx y") << passwords({u"abc"_s, QString(), u"x y"_s}) << 0
+        << QString();
+    QTest::newRow("a CR anywhere else stays in the Key")
+        << derive << QByteArray("a\rb\r\r\n") << passwords({u"a\rb\r"_s}) << 0 << QString();
+    QTest::newRow("no input, no Key, no password")
+        << derive << QByteArray() << QByteArray() << 0 << QString();
+    QTest::newRow("--key-file - reads standard input as the desktop reads a Key file")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"-"_s} << Cp936::encode(u"中文\r\na\nb"_s)
+        << passwords({u"中文"_s, u"a\nb"_s}) << 0 << QString();
+    QTest::newRow("a line too long fails with number 6 after the lines before it")
+        << derive << QByteArray("abc\n") + QByteArray(300000, 'a') << QByteArray("3002872312\n") << 3
+        << reported(6);
+    QTest::newRow("verify PASSWORD takes the Key from the first line of standard input")
+        << QStringList{u"verify"_s, u"3002872312"_s} << QByteArray("abc\r\nignored\n")
+        << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << 0 << QString();
+    QTest::newRow("verify --key-file - takes the first Key line, an LF stays in it")
+        << QStringList{u"verify"_s, u"-q"_s, u"--key-file"_s, u"-"_s, u"3002872312"_s} << QByteArray("abc\n")
+        << QByteArray() << 1 << QString();
+    QTest::newRow("verify without any line to read fails with number 62 in plain words")
+        << QStringList{u"verify"_s, u"0"_s} << QByteArray() << QByteArray() << 3
+        << reported(62, u"没有读到Key：输入中已经没有可读的行。"_s);
+}
+
+void TestCliCommands::keysFromStandardInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, out);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+
+    const CliResult result = runCli(arguments, input);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.errText(), err);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.exitCode, status);
+}
+
+void TestCliCommands::standardInputFromTheOutputFileIsRefused()
+{
+    // The shell opens the Key file as standard input; writing it would empty it unread.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString keys = dir.filePath(u"keys.txt"_s);
+    QFile file(keys);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("abc\r\n");
+    file.close();
+    QProcess shell;
+    shell.start(u"bash"_s, {u"-c"_s, u"\"$0\" convert - \"$1\" < \"$1\""_s, cliPath(), keys});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardError()),
+             u"[:)] 输入文件和输出文件不能是同一个文件，请重新选择。\n"_s);
+    QCOMPARE(shell.exitCode(), 2);
+    QCOMPARE(file.size(), 5);
+}
+
 void TestCliCommands::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -359,6 +457,8 @@ void TestCliCommands::closedPipeEndsQuietly_data()
     for (int i = 0; i < 200000; ++i)
         keys += QByteArray::number(i) + "\r\n";
     QTest::newRow("derive stops when the reader has had enough") << QStringList{u"derive"_s} << keys;
+    QTest::newRow("convert to standard output stops when the reader has had enough")
+        << QStringList{u"convert"_s, u"-"_s, u"-"_s} << keys;
 }
 
 void TestCliCommands::closedPipeEndsQuietly()

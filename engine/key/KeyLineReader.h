@@ -1,7 +1,7 @@
 #pragma once
 
 #include "io/ByteSource.h"
-#include "key/DeriveKeyPassword.h"
+#include "key/LineSplitter.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -18,7 +18,6 @@ class KeyLineReader
 {
 public:
     explicit KeyLineReader(std::unique_ptr<ByteSource> source);
-    ~KeyLineReader();
 
     /// True when no further line follows. A failure found while looking ahead is kept for
     /// the next readLine(), so atEnd() then answers false.
@@ -27,26 +26,13 @@ public:
     Failure readLine(QString &line);
     Failure close();
 
-    /// A line of this many bytes or more ends the reading with Overflow (6) as soon as it is
-    /// seen, without waiting for its end: the decoder makes at least one UTF-16 unit of
-    /// every four bytes, so such a line holds more characters than any Key the derivation
-    /// takes, and a file without line endings (/dev/zero) would otherwise be read forever.
-    static constexpr qsizetype maxLineBytes = 4 * (longestKey + 1);
+    /// A line of this many bytes or more is Overflow (LineSplitter).
+    static constexpr qsizetype maxLineBytes = LineSplitter::maxLineBytes;
 
 private:
-    /// Makes bytes available unless the file has ended or failed.
-    void ensureData();
-    void skipLineFeedAfterCarriageReturn();
     void decodeLine(QString &line);
 
-    std::unique_ptr<ByteSource> m_source;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;
-    qsizetype m_end = 0;
-    bool m_sourceDone = false;
-    bool m_closed = false;
-    Failure m_pendingError;
-    bool m_afterCarriageReturn = false;
+    LineSplitter m_lines;
     QByteArray m_line;
     QStringDecoder m_decoder;
 };

@@ -1,5 +1,6 @@
 #include "run/RunChecks.h"
 
+#include "run/ClassCoverage.h"
 #include "run/RunTexts.h"
 #include "text/Cp936.h"
 
@@ -13,7 +14,6 @@ namespace {
 constexpr int minLength = 1;
 constexpr int maxLength = 26;
 constexpr qsizetype maxOwnSymbols = 10;
-constexpr qsizetype minPoolSize = 3;
 
 bool readDecimal(const QString &text, double &value)
 {
@@ -65,8 +65,11 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
         return run.reject(texts::symbolsBreakTheLine(), texts::warningTitle(), MessageIcon::Warning);
 
     run.results.clearResults();
-    pool = CharacterPool::build(options);
+    pool = options.restrictions.apply(CharacterPool::build(options));
     if (pool.size() < minPoolSize)
+        return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
+    // No candidate could ever pass: the draw would never end.
+    if (options.everyClass && ClassCoverage(options, pool).qualifyingPasswords(length).isZero())
         return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
     return RunStep::proceed();
 }

@@ -71,7 +71,7 @@ void TestCliFiles::convertAndDeriveMatchTheEngine_data()
         << defaults << 0;
     QTest::newRow("an empty Key file") << QByteArray() << defaults << 0;
     QTest::newRow("the header quotes count and length as given")
-        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12.5"_s} << 0;
+        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12 "_s} << 0;
     QTest::newRow("a line too long fails with number 6 after the lines before it")
         << QByteArray("abc\r\n") + QByteArray(40000, 'a') + QByteArray("\r\nlast") << defaults << 3;
 }
@@ -110,11 +110,20 @@ void TestCliFiles::convertAndDeriveMatchTheEngine()
     if (status == 0)
         QCOMPARE(converted.errText(), u"[:)] 密码已经被写入"_s + cliFile + u"中。\n"_s);
 
-    // derive < keys.txt prints the password lines of convert keys.txt.
-    const CliResult derived = runCli({u"derive"_s}, keys);
-    QCOMPARE(derived.exitCode, status);
-    QCOMPARE(derived.out, passwordLines(expected, status == 0));
-    QCOMPARE(derived.err, status == 0 ? QByteArray() : converted.err);
+    // The same bytes from standard input to standard output; no completion message names "-".
+    const CliResult piped =
+        runCli(QStringList{u"convert"_s} + countAndLength + QStringList{u"-"_s, u"-"_s}, keys);
+    QCOMPARE(piped.exitCode, status);
+    QCOMPARE(piped.out, expected);
+    QCOMPARE(piped.err, status == 0 ? QByteArray() : converted.err);
+
+    // derive --key-file prints the password lines of convert, from a path or standard input.
+    for (const QString &path : {keyFile, u"-"_s}) {
+        const CliResult derived = runCli({u"derive"_s, u"--key-file"_s, path}, keys);
+        QCOMPARE(derived.exitCode, status);
+        QCOMPARE(derived.out, passwordLines(expected, status == 0));
+        QCOMPARE(derived.err, status == 0 ? QByteArray() : converted.err);
+    }
 }
 
 void TestCliFiles::generateWritesTheDesktopFileFormat()

@@ -7,6 +7,7 @@
 #include "text/Cp936.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +54,8 @@ private slots:
     void convertAndDeriveMatchTheEngine_data();
     void convertAndDeriveMatchTheEngine();
     void generateWritesTheDesktopFileFormat();
+    void aFileAnotherRunWritesIsLeftAlone();
+    void keysWithoutLineEndsEndWithFailure6();
 };
 
 void TestCliFiles::convertAndDeriveMatchTheEngine_data()
@@ -148,6 +151,43 @@ void TestCliFiles::generateWritesTheDesktopFileFormat()
     QCOMPARE(Cp936::decode(lines.at(6).chopped(1)), texts::closingThanks());
     QCOMPARE(Cp936::decode(lines.at(7).chopped(1)), texts::closingWeb());
     QCOMPARE(Cp936::decode(lines.at(8).chopped(1)), texts::closingContact());
+}
+
+void TestCliFiles::aFileAnotherRunWritesIsLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.txt"_s);
+    QVERIFY(writeAll(out, "another run's line\r\n"));
+    // flock(1) holds the file's lock as another run would, for as long as it sleeps.
+    QProcess holder;
+    holder.start(u"flock"_s, {u"--exclusive"_s, out, u"sleep"_s, u"30"_s});
+    QVERIFY(holder.waitForStarted());
+    QTRY_VERIFY(QProcess::execute(u"flock"_s, {u"--nonblock"_s, out, u"true"_s}) != 0);
+
+    const CliResult result = runCli({u"generate"_s, u"-c"_s, u"5"_s, u"-o"_s, out});
+    holder.kill();
+    holder.waitForFinished();
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY2(result.errText().contains(u"错误号 70"_s), qPrintable(result.errText()));
+    QCOMPARE(readAll(out), QByteArray("another run's line\r\n"));
+}
+
+void TestCliFiles::keysWithoutLineEndsEndWithFailure6()
+{
+    // /dev/zero never ends a line: the reading stops once the line is longer than any Key.
+    QTemporaryDir dir;
+    for (const QStringList &arguments :
+         {QStringList{u"convert"_s, u"/dev/zero"_s, dir.filePath(u"out.txt"_s)},
+          QStringList{u"derive"_s, u"--key-file"_s, u"/dev/zero"_s}}) {
+        const CliResult result = runCli(arguments);
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.errText().contains(u"错误号 6"_s), qPrintable(result.errText()));
+    }
+    QProcess zeros;
+    zeros.setStandardInputFile(u"/dev/zero"_s);
+    zeros.start(cliPath(), {u"derive"_s});
+    QVERIFY(zeros.waitForFinished(30000));
+    QCOMPARE(zeros.exitCode(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)

@@ -1,5 +1,5 @@
 #include "run/RunGeneration.h"
-#include "support/AddressSpaceLimit.h"
+#include "support/ProcessLimit.h"
 #include "support/RunHarness.h"
 #include "text/Cp936.h"
 
@@ -336,7 +336,7 @@ void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()
 {
     {
         // 256 MiB more than the process uses: the 436 MB of the largest run cannot be had.
-        const AddressSpaceLimit limit(qint64(256) << 20);
+        const ProcessLimit limit(ProcessLimit::Kind::AddressSpace, qint64(256) << 20);
         QVERIFY(limit.isSet());
         runGeneration(randomRun(u"16777216"_s, u"26"_s));
     }

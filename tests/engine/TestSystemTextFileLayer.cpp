@@ -2,7 +2,7 @@
 #include "key/KeyLineReader.h"
 #include "run/RunGeneration.h"
 #include "support/FakeRunUi.h"
-#include "support/FileSizeLimit.h"
+#include "support/ProcessLimit.h"
 #include "support/ScriptedRandomSource.h"
 #include "text/Cp936.h"
 #include "text/OutputFileWriter.h"
@@ -284,7 +284,7 @@ void TestSystemTextFileLayer::aFullDiskLeavesOnlyWholeLines()
     ScriptedRandomSource random(QByteArray("\x01\x02\x03\x04\x05\x06\x07"));
     {
         // A disk with room for 500,000 bytes: the header and 17,855.3 lines of 28 bytes.
-        const FileSizeLimit limit(500000);
+        const ProcessLimit limit(ProcessLimit::Kind::FileSize, 500000);
         if (!limit.isSet())
             QSKIP("This system cannot limit the size of a process's files.");
         RunGeneration(options, ui, ui, random, m_layer);

@@ -23,6 +23,11 @@ void CommandParser::addPositional(const QString &name, const QString &descriptio
     m_positionalSyntax.append(syntax);
 }
 
+void CommandParser::addQuietOption(const QString &description)
+{
+    m_parser.addOption(QCommandLineOption({QStringLiteral("q"), QStringLiteral("quiet")}, description));
+}
+
 QString CommandParser::commandLine() const
 {
     const QString program = QCoreApplication::applicationName();

@@ -30,6 +30,10 @@ public:
     std::optional<ExitStatus> parse(const QStringList &arguments, qsizetype minPositional,
                                     qsizetype maxPositional);
 
+    /// -q, --quiet, described as @p description.
+    void addQuietOption(const QString &description);
+    bool isQuiet() const { return isSet(QStringLiteral("quiet")); }
+
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }

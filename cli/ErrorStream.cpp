@@ -1,8 +1,8 @@
 #include "ErrorStream.h"
 
+#include "TerminalFailureTexts.h"
 #include "io/SystemFile.h"
 #include "product/ProductInfo.h"
-#include "run/ReportRunError.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +28,7 @@ void ErrorStream::failureNumber(Failure failure)
 
 void ErrorStream::reportFailure(Failure failure)
 {
-    message(runErrorText(failure), QString());
+    message(terminalFailureText(failure), QString());
     failureNumber(failure);
 }
 

@@ -24,7 +24,7 @@ public:
     void message(const QString &text, const QString &title);
     /// The number of a failure whose text message() has shown.
     void failureNumber(Failure failure);
-    /// A failure outside a run: its text and its number.
+    /// A failure: its text as the terminal says it, and its number.
     void reportFailure(Failure failure);
     /// "parolex-cli: text", for what the program says of its own accord (the command line).
     void note(const QString &text);

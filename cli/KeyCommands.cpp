@@ -5,6 +5,8 @@
 #include "CommandParser.h"
 #include "ErrorStream.h"
 #include "StandardOutput.h"
+#include "TerminalFileLayer.h"
+#include "UnixLineReader.h"
 #include "io/SystemFile.h"
 #include "key/DeriveKeyPassword.h"
 #include "key/KeyCheck.h"
@@ -15,6 +17,19 @@ using namespace Qt::StringLiterals;
 namespace parolex {
 
 namespace {
+
+const QString keyFileOption = u"key-file"_s;
+
+/// The texts of the help that say how Keys are read, the same for both commands.
+const QString unixLinesText = u"按 Unix 文本行的读法：LF 结束一行，LF 前的 CR 去掉，最后一行可以没有结束符；"
+                              "用当前区域设置的编码解码，与命令行参数相同"_s;
+const QString keyFileLinesText = u"按桌面程序读Key文件的读法：代码页 936，CR 或 CR LF 结束一行，"
+                                 "单独的 LF 不结束一行，而是Key中的一个字符"_s;
+
+void addKeyFileOption(CommandParser &command, const QString &description)
+{
+    command.addOption(QCommandLineOption(keyFileOption, description, u"PATH"_s));
+}
 
 /// Derives @p key onto @p out; on the overflow failure reports it and returns false.
 bool deriveOnto(StandardOutput &out, ErrorStream &errors, QStringView key)
@@ -30,10 +45,10 @@ bool deriveOnto(StandardOutput &out, ErrorStream &errors, QStringView key)
     return true;
 }
 
-/// Standard input read line by line exactly as a Key file is.
-ExitStatus deriveStandardInput(StandardOutput &out, ErrorStream &errors)
+/// One password per line of @p keys (a UnixLineReader or a KeyLineReader).
+template <typename LineReader>
+ExitStatus deriveLines(LineReader &keys, StandardOutput &out, ErrorStream &errors)
 {
-    KeyLineReader keys(SystemFile::standard(SystemFile::Standard::Input));
     QString key;
     while (!keys.atEnd()) {
         if (const Failure failure = keys.readLine(key)) {
@@ -48,23 +63,65 @@ ExitStatus deriveStandardInput(StandardOutput &out, ErrorStream &errors)
     return ExitStatus::Success;
 }
 
+/// The Key file named by --key-file ("-" for standard input), read as the desktop reads it.
+Result<std::unique_ptr<KeyLineReader>> openKeyFile(const CommandParser &command)
+{
+    TerminalFileLayer files;
+    Result<std::unique_ptr<ByteSource>> source = files.openForReading(command.value(keyFileOption));
+    if (!source)
+        return source.failure();
+    return std::make_unique<KeyLineReader>(std::move(*source));
+}
+
+std::unique_ptr<UnixLineReader> standardInputLines()
+{
+    return std::make_unique<UnixLineReader>(SystemFile::standard(SystemFile::Standard::Input));
+}
+
+/// The first line of @p keys, or the failure of reading it (InputPastEnd when there is none).
+template <typename LineReader> Result<QString> firstLine(LineReader &keys)
+{
+    QString key;
+    if (const Failure failure = keys.readLine(key))
+        return failure;
+    return key;
+}
+
+ExitStatus reportFailure(ErrorStream &errors, Failure failure)
+{
+    errors.reportFailure(failure);
+    return ExitStatus::Failed;
+}
+
 } // namespace
 
 ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
 {
     CommandParser command(errors, u"derive"_s,
-                          u"根据Key生成密码，每个 KEY 一行，与桌面程序的“根据Key生成”相同。\n"
-                          "没有 KEY 参数时从标准输入读取Key，读法与Key文件完全相同：代码页 936，"
-                          "CR 或 CR LF 结束一行，单独的 LF 不结束一行，而是Key中的一个字符。\n"
-                          "以 - 开头的Key写在 -- 之后。"_s);
+                          u"根据Key生成密码，每个Key一行，与桌面程序的“根据Key生成”相同。\n"
+                          "Key可以是 KEY 参数；没有 KEY 参数时从标准输入逐行读取，"_s +
+                              unixLinesText + u"；或用 --key-file 从Key文件读取，"_s + keyFileLinesText +
+                              u"。\n以 - 开头的Key写在 -- 之后。"_s);
+    addKeyFileOption(command, u"从此Key文件读取Key，每个Key行输出一个密码；PATH 为 - 时读标准输入，"
+                              "仍按Key文件的读法。"_s);
+    command.addQuietOption(u"只输出密码和错误（此命令本来也只输出这些）。"_s);
     command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"[KEY...]"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, -1))
         return *ended;
+    const QStringList keys = command.positional();
+    const bool fromKeyFile = command.isSet(keyFileOption);
+    if (fromKeyFile && !keys.isEmpty())
+        return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
 
     StandardOutput out(errors);
-    const QStringList keys = command.positional();
+    if (fromKeyFile) {
+        Result<std::unique_ptr<KeyLineReader>> keyFile = openKeyFile(command);
+        if (!keyFile)
+            return reportFailure(errors, keyFile.failure());
+        return deriveLines(**keyFile, out, errors);
+    }
     if (keys.isEmpty())
-        return deriveStandardInput(out, errors);
+        return deriveLines(*standardInputLines(), out, errors);
     for (const QString &key : keys) {
         if (!deriveOnto(out, errors, key))
             return ExitStatus::Failed;
@@ -76,21 +133,44 @@ ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
 ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
 {
     CommandParser command(errors, u"verify"_s,
-                          u"校验 PASSWORD 是否为 KEY 生成的密码，与桌面程序的“校验Key”相同："
-                          "相符时退出状态为 0，不符时为 1。"_s);
-    command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"KEY"_s);
+                          u"校验 PASSWORD 是否为Key生成的密码，与桌面程序的“校验Key”相同："
+                          "相符时退出状态为 0，不符时为 1。\n"
+                          "只给出 PASSWORD 时，Key是标准输入的第一行，"_s +
+                              unixLinesText + u"；给出 --key-file 时，Key是该文件的第一个Key行，"_s +
+                              keyFileLinesText + u"。"_s);
+    addKeyFileOption(command, u"Key是此Key文件的第一个Key行；PATH 为 - 时读标准输入，仍按Key文件的读法。"_s);
+    command.addQuietOption(u"什么也不输出，只以退出状态表示是否相符（错误照常显示）。"_s);
+    command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"[KEY]"_s);
     command.addPositional(u"PASSWORD"_s, u"要校验的密码，区分大小写，空格也算在内。"_s, u"PASSWORD"_s);
-    if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
+    if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, 2))
         return *ended;
+    const QStringList given = command.positional();
+    if (given.isEmpty())
+        return command.refuse(u"缺少参数 PASSWORD。"_s);
+    const bool fromKeyFile = command.isSet(keyFileOption);
+    if (fromKeyFile && given.size() == 2)
+        return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
 
-    const Result<bool> match = keyMatchesPassword(command.positional().at(0), command.positional().at(1));
-    if (!match) {
-        errors.reportFailure(match.failure());
-        return ExitStatus::Failed;
+    Result<QString> key = given.first();
+    if (fromKeyFile) {
+        Result<std::unique_ptr<KeyLineReader>> keyFile = openKeyFile(command);
+        if (!keyFile)
+            return reportFailure(errors, keyFile.failure());
+        key = firstLine(**keyFile);
+    } else if (given.size() == 1) {
+        key = firstLine(*standardInputLines());
     }
-    StandardOutput out(errors);
-    out.writeLine(keyCheckSentence(*match));
-    out.flush();
+    if (!key)
+        return reportFailure(errors, key.failure());
+
+    const Result<bool> match = keyMatchesPassword(*key, given.last());
+    if (!match)
+        return reportFailure(errors, match.failure());
+    if (!command.isQuiet()) {
+        StandardOutput out(errors);
+        out.writeLine(keyCheckSentence(*match));
+        out.flush();
+    }
     return *match ? ExitStatus::Success : ExitStatus::Mismatch;
 }
 

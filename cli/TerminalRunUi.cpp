@@ -5,8 +5,8 @@
 
 namespace parolex {
 
-TerminalRunUi::TerminalRunUi(ErrorStream &errors, StandardOutput *results)
-    : m_errors(errors), m_results(results), m_progress(errors)
+TerminalRunUi::TerminalRunUi(ErrorStream &errors, StandardOutput *results, bool quiet)
+    : m_results(results), m_progress(errors), m_quiet(quiet)
 {}
 
 void TerminalRunUi::showMessage(const QString &text, const QString &title, MessageIcon)
@@ -16,12 +16,13 @@ void TerminalRunUi::showMessage(const QString &text, const QString &title, Messa
     m_progress.stop();
     if (m_results)
         m_results->flush();
-    m_errors.message(text, title);
+    m_message = Message{text, title};
 }
 
 void TerminalRunUi::showProgress()
 {
-    m_progress.start();
+    if (!m_quiet)
+        m_progress.start();
 }
 
 void TerminalRunUi::setProgressText(const QString &text)

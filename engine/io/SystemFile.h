@@ -27,8 +27,12 @@ public:
     SystemFile(const SystemFile &) = delete;
     SystemFile &operator=(const SystemFile &) = delete;
 
+    /// Opens @p path and keeps others from writing it while it is open: a writer that comes
+    /// later, or one already there, is failure 70 (file in use).
     static Result<std::unique_ptr<SystemFile>> openForReading(const QString &path);
-    /// Creates @p path or empties it.
+    /// Creates @p path (readable by its owner only) or empties it (its permissions stay),
+    /// and keeps it to itself while it is open: a second writer or a reader is failure 70,
+    /// found before anything is emptied, so two runs on one file never mix their lines.
     static Result<std::unique_ptr<SystemFile>> createForWriting(const QString &path);
     /// A standard stream, read or written where it stands; closing leaves it open.
     static std::unique_ptr<SystemFile> standard(Standard stream);
@@ -44,6 +48,8 @@ public:
 
     Result<qsizetype> read(char *into, qsizetype max) override;
     Failure write(QByteArrayView bytes) override;
+    qint64 written() const override { return m_written; }
+    Failure cutBackTo(qint64 size) override;
     Failure close() override;
 
 private:
@@ -64,6 +70,7 @@ private:
     bool m_owned;
     bool m_open = true;
     bool m_readerGone = false;
+    qint64 m_written = 0;
 };
 
 } // namespace parolex

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +29,7 @@ Failure failureOf(int error, bool reading = false, bool folderExists = true)
         return Failure::PathFileAccessError;
     case ETXTBSY:
     case EBUSY:
+    case EWOULDBLOCK: // another process holds the file's lock
         return Failure::PermissionDenied;
     case EIO:
         return Failure::DeviceIoError;
@@ -60,20 +62,37 @@ Result<qintptr> SystemFile::openHandle(const QString &path, Purpose purpose)
     if (name.contains('\0'))
         return Failure::BadFileName;
     const bool reading = purpose == Purpose::Reading;
-    const int flags = (reading ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC) | O_CLOEXEC;
+    // Not emptied on opening: only once the lock is ours, or a second run would empty the
+    // file of the first.
+    const int flags = (reading ? O_RDONLY : O_WRONLY | O_CREAT) | O_CLOEXEC;
     int fd;
     do {
-        fd = ::open(name.constData(), flags, 0666);
+        fd = ::open(name.constData(), flags, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int error = errno;
         return failureOf(error, reading, error == ENOENT && folderOfPathExists(path));
     }
+    const auto fail = [fd](Failure failure) {
+        ::close(fd);
+        return failure;
+    };
     // Linux opens a folder for reading without complaint; the run needs a file.
     struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return Failure::PathFileAccessError;
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        return fail(Failure::PathFileAccessError);
+    // Devices and pipes (/dev/null, /dev/full, a FIFO) are shared by every process of the
+    // system and cannot be emptied: only files are locked and emptied.
+    if (S_ISREG(info.st_mode)) {
+        int locked;
+        do {
+            locked = ::flock(fd, (reading ? LOCK_SH : LOCK_EX) | LOCK_NB);
+        } while (locked != 0 && errno == EINTR);
+        // A file system without locks (some network shares) still serves the run.
+        if (locked != 0 && errno != ENOLCK && errno != EOPNOTSUPP)
+            return fail(failureOf(errno));
+        if (!reading && ::ftruncate(fd, 0) != 0)
+            return fail(failureOf(errno));
     }
     return qintptr(fd);
 }
@@ -130,7 +149,20 @@ Failure SystemFile::write(QByteArrayView bytes)
         }
         data += count;
         size -= count;
+        m_written += count;
     }
+    return Failure::None;
+}
+
+Failure SystemFile::cutBackTo(qint64 size)
+{
+    // Pipes and devices keep what they took.
+    struct stat info;
+    if (::fstat(int(m_handle), &info) != 0 || !S_ISREG(info.st_mode))
+        return Failure::None;
+    if (::ftruncate(int(m_handle), off_t(size)) != 0 || ::lseek(int(m_handle), off_t(size), SEEK_SET) < 0)
+        return failureOf(errno);
+    m_written = size;
     return Failure::None;
 }
 

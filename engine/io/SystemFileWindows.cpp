@@ -64,9 +64,12 @@ Result<qintptr> SystemFile::openHandle(const QString &path, Purpose purpose)
     const bool reading = purpose == Purpose::Reading;
     const QString native = QDir::toNativeSeparators(path);
     const HANDLE opened =
+        // Sharing reading only: a writer is refused while the file is read, and anyone but
+        // readers while it is written (a sharing violation, failure 70). An existing file
+        // is emptied only once the share check has let this handle in.
         CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), reading ? GENERIC_READ : GENERIC_WRITE,
-                    reading ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ, nullptr,
-                    reading ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    FILE_SHARE_READ, nullptr, reading ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                    nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return failureOf(error, reading, error == ERROR_FILE_NOT_FOUND && folderOfPathExists(path));
@@ -143,7 +146,22 @@ Failure SystemFile::write(QByteArrayView bytes)
         }
         data += count;
         size -= count;
+        m_written += count;
     }
+    return Failure::None;
+}
+
+Failure SystemFile::cutBackTo(qint64 size)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(m_handle);
+    // Pipes and consoles keep what they took.
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        return Failure::None;
+    LARGE_INTEGER position;
+    position.QuadPart = size;
+    if (!SetFilePointerEx(handle, position, nullptr, FILE_BEGIN) || !SetEndOfFile(handle))
+        return failureOf(GetLastError());
+    m_written = size;
     return Failure::None;
 }
 

@@ -7,16 +7,10 @@
 
 namespace parolex {
 
-namespace {
-// The character loop of the derivation counts with a signed 16-bit counter, which cannot
-// step past a 32,767th character.
-constexpr qsizetype overflowLength = 32767;
-} // namespace
-
 Result<QString> DeriveKeyPassword(QStringView key)
 {
     const qsizetype length = key.size();
-    if (length >= overflowLength)
+    if (length > longestKey)
         return Failure::Overflow;
 
     qint64 sum = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/ByteSource.h"
+#include "key/LineSplitter.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -17,7 +18,6 @@ class KeyLineReader
 {
 public:
     explicit KeyLineReader(std::unique_ptr<ByteSource> source);
-    ~KeyLineReader();
 
     /// True when no further line follows. A failure found while looking ahead is kept for
     /// the next readLine(), so atEnd() then answers false.
@@ -26,25 +26,13 @@ public:
     Failure readLine(QString &line);
     Failure close();
 
-    /// A line longer than this many bytes keeps only its first bytes: it has at least
-    /// 65,536 characters then (a character takes at most four bytes), which no Key
-    /// derivation accepts, so the rest could only cost memory.
-    static constexpr qsizetype maxLineBytes = 256 * 1024;
+    /// A line of this many bytes or more is Overflow (LineSplitter).
+    static constexpr qsizetype maxLineBytes = LineSplitter::maxLineBytes;
 
 private:
-    /// Makes bytes available unless the file has ended or failed.
-    void ensureData();
-    void skipLineFeedAfterCarriageReturn();
     void decodeLine(QString &line);
 
-    std::unique_ptr<ByteSource> m_source;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;
-    qsizetype m_end = 0;
-    bool m_sourceDone = false;
-    bool m_closed = false;
-    Failure m_pendingError;
-    bool m_afterCarriageReturn = false;
+    LineSplitter m_lines;
     QByteArray m_line;
     QStringDecoder m_decoder;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/PoolRestrictions.h"
+
 #include <QString>
 
 namespace parolex {
@@ -21,7 +23,9 @@ struct GenerationOptions
     bool FileOutput = false; ///< write the results to OutputFilePath; with FromKey: convert KeyFilePath
     QString KeyFilePath;
     QString OutputFilePath;
-    QString KeyText; ///< the single Key of a Key run without file output
+    QString KeyText;               ///< the single Key of a Key run without file output
+    PoolRestrictions restrictions; ///< terminal only: characters left out of the pool
+    bool everyClass = false;       ///< terminal only: a password must contain every chosen class
 };
 
 } // namespace parolex

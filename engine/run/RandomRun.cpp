@@ -1,6 +1,7 @@
 #include "run/RandomRun.h"
 
 #include "random/UniformDraw.h"
+#include "run/ClassCoverage.h"
 #include "store/RepeatFilter.h"
 #include "text/CodePoints.h"
 #include "text/NumberText.h"
@@ -76,6 +77,9 @@ RunStep RandomRun::run()
     if (m_run.output)
         m_run.output->setRowAlphabet(alphabet);
     UniformDraw draw(entryValues, m_run.random);
+    std::optional<ClassCoverage> coverage;
+    if (m_run.options.everyClass)
+        coverage.emplace(m_run.options, alphabet);
 
     // The run owns the block's memory until it hands rows over; rows past size() are its
     // scratch space for the batch being drawn.
@@ -90,6 +94,13 @@ RunStep RandomRun::run()
         // them are never shown, stored or compared, so drawing them would change nothing
         // anyone can see. Each kept character is still its own uniform draw over the pool.
         draw.draw(rows + base * m_length, batch * m_length);
+        // A candidate that misses a class is drawn again whole, before the repeat filter
+        // sees it: what stays is the plain draw limited to the passwords that qualify.
+        for (qsizetype j = 0; coverage && j < batch; ++j) {
+            quint8 *row = rows + (base + j) * m_length;
+            while (!coverage->covers(row, m_length))
+                draw.draw(row, m_length);
+        }
         if (first + batch > count) {
             // The last candidate is selected even when the filter drops it, and dropping
             // may overwrite its row.

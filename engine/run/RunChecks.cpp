@@ -1,8 +1,10 @@
 #include "run/RunChecks.h"
 
+#include "run/ClassCoverage.h"
 #include "run/RunTexts.h"
 #include "text/Cp936.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace parolex {
@@ -12,7 +14,6 @@ namespace {
 constexpr int minLength = 1;
 constexpr int maxLength = 26;
 constexpr qsizetype maxOwnSymbols = 10;
-constexpr qsizetype minPoolSize = 3;
 
 bool readDecimal(const QString &text, double &value)
 {
@@ -53,13 +54,22 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
 
     if (characterCount(options.OwnSymbols) > maxOwnSymbols)
         return run.reject(texts::tooManySymbols(), texts::warningTitle(), MessageIcon::Warning);
-    // The file would hold '?' where the list shows the real character.
-    if (options.FileOutput && !Cp936::canEncode(options.OwnSymbols))
+    // A control character (CR, LF, tab, ...) would break a password's line in the file and
+    // in the list, and cannot be pasted; the file would hold '?' where the list shows a
+    // character that code page 936 cannot hold.
+    const bool breaksTheLine = std::any_of(options.OwnSymbols.cbegin(), options.OwnSymbols.cend(),
+                                           [](QChar c) { return c.unicode() < 0x20; });
+    if (options.FileOutput && (breaksTheLine || !Cp936::canEncode(options.OwnSymbols)))
         return run.reject(texts::symbolsNotWritable(), texts::warningTitle(), MessageIcon::Warning);
+    if (breaksTheLine)
+        return run.reject(texts::symbolsBreakTheLine(), texts::warningTitle(), MessageIcon::Warning);
 
     run.results.clearResults();
-    pool = CharacterPool::build(options);
+    pool = options.restrictions.apply(CharacterPool::build(options));
     if (pool.size() < minPoolSize)
+        return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
+    // No candidate could ever pass: the draw would never end.
+    if (options.everyClass && ClassCoverage(options, pool).qualifyingPasswords(length).isZero())
         return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
     return RunStep::proceed();
 }

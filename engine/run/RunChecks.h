@@ -9,6 +9,8 @@ namespace parolex {
 
 /// The most passwords one run makes: 2^24.
 inline constexpr qint64 countLimit = 16777216;
+/// The fewest pool entries a random run draws from.
+inline constexpr qsizetype minPoolSize = 3;
 
 enum class CountVerdict
 {

@@ -38,6 +38,10 @@ inline QString symbolsNotWritable()
 {
     return QStringLiteral("自选字符中含有无法写入文本文件的字符，请重新设置。");
 }
+inline QString symbolsBreakTheLine()
+{
+    return QStringLiteral("自选字符中含有回车、换行等控制字符，密码无法在一行中显示或粘贴，请重新设置。");
+}
 inline QString poolTooSmall()
 {
     return QStringLiteral(

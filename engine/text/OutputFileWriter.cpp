@@ -32,7 +32,7 @@ Failure OutputFileWriter::writeLine(QStringView text)
         // Longer than the whole buffer: straight to the file.
         encoded = ascii ? text.toLatin1() : encoded;
         encoded.append("\r\n", 2);
-        return m_file->write(encoded);
+        return writeWhole(encoded);
     }
     char *out = m_buffer.data() + m_used;
     if (ascii) {
@@ -59,7 +59,23 @@ Failure OutputFileWriter::flush()
     const qsizetype used = m_used;
     // Dropped whether or not it reaches the file: after a failure the run ends.
     m_used = 0;
-    return m_file->write(QByteArrayView(m_buffer.constData(), used));
+    return writeWhole(QByteArrayView(m_buffer.constData(), used));
+}
+
+Failure OutputFileWriter::writeWhole(QByteArrayView bytes)
+{
+    const qint64 before = m_file->written();
+    const Failure failure = m_file->write(bytes);
+    if (!failure)
+        return Failure::None;
+    // Whatever reached the file before the failure is whole lines up to its last LF.
+    const qsizetype arrived = qsizetype(m_file->written() - before);
+    const qsizetype wholeLines =
+        bytes.first(qBound<qsizetype>(0, arrived, bytes.size())).lastIndexOf('\n') + 1;
+    // The write's own failure is what the user is told; a file that cannot even be cut
+    // back has nothing better to say.
+    (void)m_file->cutBackTo(before + wholeLines);
+    return failure;
 }
 
 Failure OutputFileWriter::close()

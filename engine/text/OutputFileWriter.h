@@ -13,7 +13,9 @@ namespace parolex {
 /// of about 1 MiB and handed to the file a piece at a time. The file stays open for the
 /// whole run instead of being opened for every line, which would cost minutes for the
 /// largest runs; whatever was written before a failure is in the file all the same,
-/// because the buffer is written out before every message and on every way out.
+/// because the buffer is written out before every message and on every way out. After a
+/// write that fails (a full disk) the file is cut back to its last whole line, so that it
+/// never ends in a cut-off line that looks like a shorter password.
 class OutputFileWriter
 {
 public:
@@ -48,6 +50,9 @@ public:
     static constexpr qsizetype bufferSize = 1024 * 1024;
 
 private:
+    /// Writes @p bytes, whole lines, to the file.
+    Failure writeWhole(QByteArrayView bytes);
+
     std::unique_ptr<ByteSink> m_file;
     QByteArray m_buffer;
     qsizetype m_used = 0;

@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "key/DeriveKeyPassword.h"
 #include "run/ReportRunError.h"
+#include "text/Cp936.h"
 
 #include <QFile>
 #include <QProcess>
@@ -28,10 +29,14 @@ QStringList placed(QStringList texts, const QTemporaryDir &dir)
     return texts;
 }
 
+QString reported(int number, const QString &text)
+{
+    return u"[Morvik Parolex] "_s + text + u"\nparolex-cli: 错误号 "_s + QString::number(number) + u'\n';
+}
+
 QString reported(int number)
 {
-    return u"[Morvik Parolex] "_s + runErrorText(Failure::Number(number)) + u"\nparolex-cli: 错误号 "_s +
-           QString::number(number) + u'\n';
+    return reported(number, runErrorText(Failure::Number(number)));
 }
 
 QString usageNote(const QString &text, const QString &command)
@@ -54,6 +59,9 @@ private slots:
     void generatePrintsPasswordsOfTheChosenShape_data();
     void generatePrintsPasswordsOfTheChosenShape();
     void deriveTakesKeysFromArguments();
+    void keysFromStandardInput_data();
+    void keysFromStandardInput();
+    void standardInputFromTheOutputFileIsRefused();
     void helpAndVersion_data();
     void helpAndVersion();
     void closedPipeEndsQuietly_data();
@@ -74,28 +82,56 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("A count of 0 ends silently with status 0")
         << QStringList{u"generate"_s, u"--count"_s, u"0"_s} << 0 << QByteArray() << QString();
     QTest::newRow("A count of 0 in a conversion ends silently too")
-        << QStringList{u"convert"_s, u"--count"_s, u"0.5"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 0
+        << QStringList{u"convert"_s, u"--count"_s, u" 0"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 0
         << QByteArray() << QString();
-    QTest::newRow("A count above the limit is rejected with the limit in the message")
+    const QString countRange = u"，密码个数应为 0 至 16777216。"_s;
+    const QString lengthRange = u"，密码位数应为 1 至 26。"_s;
+    QTest::newRow("A count above the limit names the option and its range")
         << QStringList{u"generate"_s, u"--count"_s, u"16777217"_s} << 2 << QByteArray()
-        << u"[Morvik Parolex] 您设置的密码生成数太大，一次最多只可以生成 16777216个密码。\n"_s;
-    QTest::newRow("A negative count is rejected")
+        << usageNote(u"选项 --count 的值“16777217”太大"_s + countRange, u" generate"_s);
+    const QString digits400(400, u'9');
+    QTest::newRow("A count of 400 digits is too large, not incorrect")
+        << QStringList{u"generate"_s, u"-c"_s, digits400} << 2 << QByteArray()
+        << usageNote(u"选项 --count 的值“"_s + digits400 + u"”太大"_s + countRange, u" generate"_s);
+    QTest::newRow("A negative count is too small")
         << QStringList{u"generate"_s, u"--count"_s, u"-1"_s} << 2 << QByteArray()
-        << u"[Morvik Parolex] 您设置的密码生成数不正确。\n"_s;
-    QTest::newRow("A length of 27 is rejected")
+        << usageNote(u"选项 --count 的值“-1”太小"_s + countRange, u" generate"_s);
+    QTest::newRow("A count with a fraction is no whole number")
+        << QStringList{u"generate"_s, u"--count=2.9"_s} << 2 << QByteArray()
+        << usageNote(u"选项 --count 的值“2.9”不是整数"_s + countRange, u" generate"_s);
+    QTest::newRow("A count in a conversion is checked the same way")
+        << QStringList{u"convert"_s, u"-c"_s, u"1e3"_s, u"%DIR%/keys.txt"_s, u"%DIR%/out.txt"_s} << 2
+        << QByteArray() << usageNote(u"选项 --count 的值“1e3”不是整数"_s + countRange, u" convert"_s);
+    QTest::newRow("A length of 27 is too large")
         << QStringList{u"generate"_s, u"--length"_s, u"27"_s} << 2 << QByteArray()
-        << warning + u"密码位数太长或太短，无法生成有效的密码。\n"_s;
-    QTest::newRow("Eleven own symbols are rejected")
+        << usageNote(u"选项 --length 的值“27”太大"_s + lengthRange, u" generate"_s);
+    QTest::newRow("A length of 0 is too small")
+        << QStringList{u"generate"_s, u"-l0"_s} << 2 << QByteArray()
+        << usageNote(u"选项 --length 的值“0”太小"_s + lengthRange, u" generate"_s);
+    QTest::newRow("A length that is no number is refused as typed, not as failure 13")
+        << QStringList{u"generate"_s, u"--length"_s, u"x"_s} << 2 << QByteArray()
+        << usageNote(u"选项 --length 的值“x”不是整数"_s + lengthRange, u" generate"_s);
+    QTest::newRow("Eleven own symbols are refused with the limit")
         << QStringList{u"generate"_s, u"--symbols"_s, u"0123456789a"_s} << 2 << QByteArray()
-        << warning + u"自选符号最多为10个，请重新设置。\n"_s;
+        << usageNote(u"选项 --symbols 的值“0123456789a”有 11 个字符，自选字符最多为 10 个。"_s,
+                     u" generate"_s);
+    QTest::newRow("Exclusions that leave too few characters get the desktop's message")
+        << QStringList{u"generate"_s, u"--no-letters"_s, u"--no-upper"_s, u"--exclude"_s, u"0123456789_+-="_s}
+        << 2 << QByteArray()
+        << warning +
+               u"您选择了两个或者两个以下可以生成密码的字符，这样的密码过于简单或无法生成，请重新设置。\n"_s;
+    QTest::newRow("More classes than places cannot all be had, also for a count of 0")
+        << QStringList{u"generate"_s, u"--every-class"_s, u"-l"_s, u"4"_s, u"-c"_s, u"0"_s} << 2
+        << QByteArray()
+        << usageNote(u"选项 --every-class 要求每个密码都含有 5 类字符，4 位的密码放不下，"
+                     u"请加大 --length 或减少字符的种类。"_s,
+                     u" generate"_s);
     QTest::newRow("Underscore alone is too small a pool")
         << QStringList{u"generate"_s,    u"--no-letters"_s, u"--no-upper"_s,
                        u"--no-digits"_s, u"--symbols"_s,    u""_s}
         << 2 << QByteArray()
         << warning +
                u"您选择了两个或者两个以下可以生成密码的字符，这样的密码过于简单或无法生成，请重新设置。\n"_s;
-    QTest::newRow("A length that is no number fails with number 13")
-        << QStringList{u"generate"_s, u"--length"_s, u"x"_s} << 3 << QByteArray() << reported(13);
     QTest::newRow("A Key file that does not exist fails with number 53")
         << QStringList{u"convert"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 3 << QByteArray()
         << reported(53);
@@ -108,9 +144,35 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("A file written names itself on standard error, standard output stays empty")
         << QStringList{u"generate"_s, u"--output"_s, u"%DIR%/out.txt"_s} << 0 << QByteArray()
         << u"[:)] 密码已经被写入%DIR%/out.txt中。\n"_s;
-    QTest::newRow("An output file in a missing folder fails with its number")
+    QTest::newRow("Quiet, a file written says nothing")
+        << QStringList{u"generate"_s, u"-q"_s, u"-o"_s, u"%DIR%/out.txt"_s} << 0 << QByteArray() << QString();
+    QTest::newRow("Quiet, a conversion written says nothing")
+        << QStringList{u"convert"_s, u"--quiet"_s, u"%DIR%/keys.txt"_s, u"%DIR%/out.txt"_s} << 0
+        << QByteArray() << QString();
+    QTest::newRow("Quiet, a rejection is still said")
+        << QStringList{u"convert"_s, u"-q"_s, u""_s, u"%DIR%/out.txt"_s} << 2 << QByteArray()
+        << u"[:)] 使用本功能您必须将输入输出文件填写完全。\n"_s;
+    QTest::newRow("An output file in a missing folder is said in plain words, with its number")
         << QStringList{u"generate"_s, u"--output"_s, u"%DIR%/no/out.txt"_s} << 3 << QByteArray()
-        << reported(76);
+        << reported(76, u"找不到文件所在的文件夹（或路径中有一级不是文件夹），请检查路径是否正确。"_s);
+    QTest::newRow("--entropy tells the strength and the count of passwords on standard error")
+        << QStringList{u"generate"_s,
+                       u"--entropy"_s,
+                       u"-c"_s,
+                       u"0"_s,
+                       u"-l"_s,
+                       u"3"_s,
+                       u"--no-letters"_s,
+                       u"--no-upper"_s,
+                       u"--no-underscore"_s,
+                       u"--symbols"_s,
+                       u""_s}
+        << 0 << QByteArray() << u"parolex-cli: 每个密码的强度为 9.97 位熵，符合选项的密码共有 1000 个。\n"_s;
+    QTest::newRow("--entropy with --every-class counts only the passwords that qualify")
+        << QStringList{u"generate"_s, u"--entropy"_s,    u"--every-class"_s, u"-c0"_s,
+                       u"-l3"_s,      u"--no-letters"_s, u"--no-upper"_s,    u"--symbols"_s,
+                       u"ab"_s,       u"--exclude"_s,    u"23456789"_s}
+        << 0 << QByteArray() << u"parolex-cli: 每个密码的强度为 4.58 位熵，符合选项的密码共有 24 个。\n"_s;
     QTest::newRow("A Key of 32767 characters fails with number 6")
         << QStringList{u"derive"_s, u"abc"_s, longKey} << 3 << QByteArray("3002872312\n") << reported(6);
     QTest::newRow("verify of a Key too long fails with number 6")
@@ -118,6 +180,8 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("verify of a match says so with status 0")
         << QStringList{u"verify"_s, u"abc"_s, u"3002872312"_s} << 0
         << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
+    QTest::newRow("verify --quiet of a mismatch says nothing, its status tells")
+        << QStringList{u"verify"_s, u"-q"_s, u"abc"_s, u"1"_s} << 1 << QByteArray() << QString();
     QTest::newRow("verify of a mismatch says so with status 1")
         << QStringList{u"verify"_s, u"abc"_s, u" 3002872312"_s} << 1
         << u"此Key不是由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
@@ -132,8 +196,22 @@ void TestCliCommands::answersWithStatusAndMessage_data()
         << QStringList{u"generate"_s, u"--count"_s} << 2 << QByteArray()
         << usageNote(u"选项“--count”后面缺少值。"_s, u" generate"_s);
     QTest::newRow("A missing argument is bad usage")
-        << QStringList{u"verify"_s, u"abc"_s} << 2 << QByteArray()
-        << usageNote(u"缺少参数 PASSWORD。"_s, u" verify"_s);
+        << QStringList{u"verify"_s} << 2 << QByteArray() << usageNote(u"缺少参数 PASSWORD。"_s, u" verify"_s);
+    QTest::newRow("A Key file beside Key arguments is bad usage")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"abc"_s} << 2 << QByteArray()
+        << usageNote(u"KEY 参数和 --key-file 不能同时给出。"_s, u" derive"_s);
+    QTest::newRow("verify takes the Key one way only")
+        << QStringList{u"verify"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"abc"_s, u"3002872312"_s} << 2
+        << QByteArray() << usageNote(u"KEY 参数和 --key-file 不能同时给出。"_s, u" verify"_s);
+    QTest::newRow("verify with the Key from the first line of a Key file")
+        << QStringList{u"verify"_s, u"--key-file"_s, u"%DIR%/keys.txt"_s, u"3002872312"_s} << 0
+        << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
+    QTest::newRow("A Key file that does not exist fails with number 53 in derive too")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"%DIR%/missing.txt"_s} << 3 << QByteArray()
+        << reported(53);
+    QTest::newRow("-- ends the options: a Key file named -x")
+        << QStringList{u"convert"_s, u"--"_s, u"-x"_s, u"%DIR%/out.txt"_s} << 3 << QByteArray()
+        << reported(53);
     QTest::newRow("An argument too many is bad usage")
         << QStringList{u"convert"_s, u"a"_s, u"b"_s, u"c"_s} << 2 << QByteArray()
         << usageNote(u"多余的参数“c”。"_s, u" convert"_s);
@@ -181,6 +259,18 @@ void TestCliCommands::generatePrintsPasswordsOfTheChosenShape_data()
                        u"5"_s,        u"--symbols"_s, u"中€a"_s} +
                noClasses
         << 200 << u"[中€a]{5}"_s;
+    QTest::newRow("Short options, and - as the output file for standard output")
+        << QStringList{u"generate"_s, u"-c"_s, u"7"_s, u"-l12"_s, u"-o"_s, u"-"_s} << 7
+        << uR"([0-9A-Z_a-z+\-=\\/]{12})"_s;
+    QTest::newRow("--no-lookalikes leaves out 0 O o 1 l I | 5 S 2 Z 8 B")
+        << QStringList{u"generate"_s, u"-c"_s, u"500"_s, u"--symbols"_s, u"|+"_s, u"--no-lookalikes"_s} << 500
+        << u"[34679ACDEFGHJKLMNPQRTUVWXY_abcdefghijkmnpqrstuvwxyz+]{8}"_s;
+    QTest::newRow("--exclude leaves out the given characters, own symbols too")
+        << QStringList{u"generate"_s, u"-c"_s, u"500"_s, u"--symbols"_s, u"中+"_s, u"--exclude"_s, u"中a-z"_s}
+        << 500 << u"[0-9A-Z_b-y+]{8}"_s;
+    QTest::newRow("--every-class puts every class into every password")
+        << QStringList{u"generate"_s, u"-c"_s, u"500"_s, u"-l"_s, u"5"_s, u"--every-class"_s} << 500
+        << uR"((?=.*[0-9])(?=.*[A-Z])(?=.*_)(?=.*[a-z])(?=.*[+\-=\\/])[0-9A-Z_a-z+\-=\\/]{5})"_s;
     QTest::newRow("The repeat filter keeps each of three passwords at most once")
         << QStringList{u"generate"_s, u"--count"_s,   u"3000"_s, u"--length"_s,
                        u"1"_s,        u"--symbols"_s, u"xyz"_s,  u"--filter-duplicates"_s} +
@@ -221,6 +311,86 @@ void TestCliCommands::deriveTakesKeysFromArguments()
     QCOMPARE(result.exitCode, 0);
 }
 
+void TestCliCommands::keysFromStandardInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+
+    const auto passwords = [](const QStringList &keys) {
+        QByteArray lines;
+        for (const QString &key : keys) {
+            const Result<QString> password = DeriveKeyPassword(key);
+            if (password)
+                lines += password->toUtf8() + '\n';
+        }
+        return lines;
+    };
+    const QStringList derive{u"derive"_s};
+    QTest::newRow("echo abc | derive gives the password of derive abc")
+        << derive << QByteArray("abc\n") << QByteArray("3002872312\n") << 0 << QString();
+    QTest::newRow("UTF-8 Chinese on standard input is the Key of the same argument")
+        << derive << u"中文"_s.toUtf8() << passwords({u"中文"_s}) << 0 << QString();
+    QTest::newRow("LF ends a line, a CR before it goes, the last line needs no ending")
+        << derive << QByteArray("abc\r\n\nx y") << passwords({u"abc"_s, QString(), u"x y"_s}) << 0
+        << QString();
+    QTest::newRow("a CR anywhere else stays in the Key")
+        << derive << QByteArray("a\rb\r\r\n") << passwords({u"a\rb\r"_s}) << 0 << QString();
+    QTest::newRow("no input, no Key, no password")
+        << derive << QByteArray() << QByteArray() << 0 << QString();
+    QTest::newRow("--key-file - reads standard input as the desktop reads a Key file")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"-"_s} << Cp936::encode(u"中文\r\na\nb"_s)
+        << passwords({u"中文"_s, u"a\nb"_s}) << 0 << QString();
+    QTest::newRow("a line too long fails with number 6 after the lines before it")
+        << derive << QByteArray("abc\n") + QByteArray(300000, 'a') << QByteArray("3002872312\n") << 3
+        << reported(6);
+    QTest::newRow("verify PASSWORD takes the Key from the first line of standard input")
+        << QStringList{u"verify"_s, u"3002872312"_s} << QByteArray("abc\r\nignored\n")
+        << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << 0 << QString();
+    QTest::newRow("verify --key-file - takes the first Key line, an LF stays in it")
+        << QStringList{u"verify"_s, u"-q"_s, u"--key-file"_s, u"-"_s, u"3002872312"_s} << QByteArray("abc\n")
+        << QByteArray() << 1 << QString();
+    QTest::newRow("verify without any line to read fails with number 62 in plain words")
+        << QStringList{u"verify"_s, u"0"_s} << QByteArray() << QByteArray() << 3
+        << reported(62, u"没有读到Key：输入中已经没有可读的行。"_s);
+}
+
+void TestCliCommands::keysFromStandardInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, out);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+
+    const CliResult result = runCli(arguments, input);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.errText(), err);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.exitCode, status);
+}
+
+void TestCliCommands::standardInputFromTheOutputFileIsRefused()
+{
+    // The shell opens the Key file as standard input; writing it would empty it unread.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString keys = dir.filePath(u"keys.txt"_s);
+    QFile file(keys);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("abc\r\n");
+    file.close();
+    QProcess shell;
+    shell.start(u"bash"_s, {u"-c"_s, u"\"$0\" convert - \"$1\" < \"$1\""_s, cliPath(), keys});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardError()),
+             u"[:)] 输入文件和输出文件不能是同一个文件，请重新选择。\n"_s);
+    QCOMPARE(shell.exitCode(), 2);
+    QCOMPARE(file.size(), 5);
+}
+
 void TestCliCommands::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -250,8 +420,17 @@ void TestCliCommands::helpAndVersion_data()
     QTest::newRow("convert -h shows its arguments")
         << QStringList{u"convert"_s, u"-h"_s}
         << QStringList{u"用法：parolex-cli convert [选项] KEYFILE OUTFILE"_s, u"参数："_s};
+    QTest::newRow("generate --help says the exact set of look-alikes")
+        << QStringList{u"generate"_s, u"-h"_s}
+        << QStringList{u"-c, --count <N>"_s, u"-l, --length <L>"_s, u"-o, --output <FILE>"_s,
+                       u"-q, --quiet"_s,     u"--every-class"_s,    u"--exclude <CHARS>"_s,
+                       u"--entropy"_s,       u"--no-lookalikes"_s,  u"0 O o 1 l I | 5 S 2 Z 8 B"_s};
     QTest::newRow("--version gives the program's version")
         << QStringList{u"--version"_s} << QStringList{u"parolex-cli 2.8.2641\n"_s};
+    QTest::newRow("-V gives the version, as GNU tools do")
+        << QStringList{u"-V"_s} << QStringList{u"parolex-cli 2.8.2641\n"_s};
+    QTest::newRow("-v still gives the version")
+        << QStringList{u"-v"_s} << QStringList{u"parolex-cli 2.8.2641\n"_s};
 }
 
 void TestCliCommands::helpAndVersion()
@@ -278,6 +457,8 @@ void TestCliCommands::closedPipeEndsQuietly_data()
     for (int i = 0; i < 200000; ++i)
         keys += QByteArray::number(i) + "\r\n";
     QTest::newRow("derive stops when the reader has had enough") << QStringList{u"derive"_s} << keys;
+    QTest::newRow("convert to standard output stops when the reader has had enough")
+        << QStringList{u"convert"_s, u"-"_s, u"-"_s} << keys;
 }
 
 void TestCliCommands::closedPipeEndsQuietly()
@@ -305,7 +486,9 @@ void TestCliCommands::failedWriteToStandardOutputIsReported()
     // /dev/full takes no byte: the disk-full failure, reported like any run failure.
     const CliResult result = runCli({u"generate"_s, u"--count"_s, u"100000"_s}, {}, u"/dev/full"_s);
     QVERIFY(!result.crashed);
-    QCOMPARE(result.errText(), reported(61));
+    QCOMPARE(
+        result.errText(),
+        reported(61, u"磁盘已满（或超出了磁盘配额、文件大小的限制），没能全部写入，请腾出空间后重试。"_s));
     QCOMPARE(result.exitCode, 3);
 }
 

@@ -7,6 +7,7 @@
 #include "text/Cp936.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +54,8 @@ private slots:
     void convertAndDeriveMatchTheEngine_data();
     void convertAndDeriveMatchTheEngine();
     void generateWritesTheDesktopFileFormat();
+    void aFileAnotherRunWritesIsLeftAlone();
+    void keysWithoutLineEndsEndWithFailure6();
 };
 
 void TestCliFiles::convertAndDeriveMatchTheEngine_data()
@@ -71,7 +74,7 @@ void TestCliFiles::convertAndDeriveMatchTheEngine_data()
         << defaults << 0;
     QTest::newRow("an empty Key file") << QByteArray() << defaults << 0;
     QTest::newRow("the header quotes count and length as given")
-        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12.5"_s} << 0;
+        << QByteArray("abc\r\n") << QStringList{u"--count"_s, u" 1500"_s, u"--length"_s, u"12 "_s} << 0;
     QTest::newRow("a line too long fails with number 6 after the lines before it")
         << QByteArray("abc\r\n") + QByteArray(40000, 'a') + QByteArray("\r\nlast") << defaults << 3;
 }
@@ -110,11 +113,20 @@ void TestCliFiles::convertAndDeriveMatchTheEngine()
     if (status == 0)
         QCOMPARE(converted.errText(), u"[:)] 密码已经被写入"_s + cliFile + u"中。\n"_s);
 
-    // derive < keys.txt prints the password lines of convert keys.txt.
-    const CliResult derived = runCli({u"derive"_s}, keys);
-    QCOMPARE(derived.exitCode, status);
-    QCOMPARE(derived.out, passwordLines(expected, status == 0));
-    QCOMPARE(derived.err, status == 0 ? QByteArray() : converted.err);
+    // The same bytes from standard input to standard output; no completion message names "-".
+    const CliResult piped =
+        runCli(QStringList{u"convert"_s} + countAndLength + QStringList{u"-"_s, u"-"_s}, keys);
+    QCOMPARE(piped.exitCode, status);
+    QCOMPARE(piped.out, expected);
+    QCOMPARE(piped.err, status == 0 ? QByteArray() : converted.err);
+
+    // derive --key-file prints the password lines of convert, from a path or standard input.
+    for (const QString &path : {keyFile, u"-"_s}) {
+        const CliResult derived = runCli({u"derive"_s, u"--key-file"_s, path}, keys);
+        QCOMPARE(derived.exitCode, status);
+        QCOMPARE(derived.out, passwordLines(expected, status == 0));
+        QCOMPARE(derived.err, status == 0 ? QByteArray() : converted.err);
+    }
 }
 
 void TestCliFiles::generateWritesTheDesktopFileFormat()
@@ -139,6 +151,43 @@ void TestCliFiles::generateWritesTheDesktopFileFormat()
     QCOMPARE(Cp936::decode(lines.at(6).chopped(1)), texts::closingThanks());
     QCOMPARE(Cp936::decode(lines.at(7).chopped(1)), texts::closingWeb());
     QCOMPARE(Cp936::decode(lines.at(8).chopped(1)), texts::closingContact());
+}
+
+void TestCliFiles::aFileAnotherRunWritesIsLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.txt"_s);
+    QVERIFY(writeAll(out, "another run's line\r\n"));
+    // flock(1) holds the file's lock as another run would, for as long as it sleeps.
+    QProcess holder;
+    holder.start(u"flock"_s, {u"--exclusive"_s, out, u"sleep"_s, u"30"_s});
+    QVERIFY(holder.waitForStarted());
+    QTRY_VERIFY(QProcess::execute(u"flock"_s, {u"--nonblock"_s, out, u"true"_s}) != 0);
+
+    const CliResult result = runCli({u"generate"_s, u"-c"_s, u"5"_s, u"-o"_s, out});
+    holder.kill();
+    holder.waitForFinished();
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY2(result.errText().contains(u"错误号 70"_s), qPrintable(result.errText()));
+    QCOMPARE(readAll(out), QByteArray("another run's line\r\n"));
+}
+
+void TestCliFiles::keysWithoutLineEndsEndWithFailure6()
+{
+    // /dev/zero never ends a line: the reading stops once the line is longer than any Key.
+    QTemporaryDir dir;
+    for (const QStringList &arguments :
+         {QStringList{u"convert"_s, u"/dev/zero"_s, dir.filePath(u"out.txt"_s)},
+          QStringList{u"derive"_s, u"--key-file"_s, u"/dev/zero"_s}}) {
+        const CliResult result = runCli(arguments);
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.errText().contains(u"错误号 6"_s), qPrintable(result.errText()));
+    }
+    QProcess zeros;
+    zeros.setStandardInputFile(u"/dev/zero"_s);
+    zeros.start(cliPath(), {u"derive"_s});
+    QVERIFY(zeros.waitForFinished(30000));
+    QCOMPARE(zeros.exitCode(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)

@@ -92,6 +92,25 @@ printf '%s\r\n' "以下密码由Morvik Parolex生成。共10个8位密码。" 30
     iconv -f UTF-8 -t GBK >"$expected"
 cmp "$expected" "$out" || fail "the output file's bytes differ from the expected code page 936 text"
 
+step "an output file that another program writes is left alone"
+# flock(1) holds the file's lock as another run of the program would, for as long as it sleeps.
+held="$session_dir/held.txt"
+printf 'kept\r\n' >"$held"
+flock --exclusive "$held" sleep 60 &
+holder=$!
+wait_until 10 "the lock being held" bash -c "! flock --nonblock '$held' true"
+click "$main_window" 46 64    # 常规
+click "$main_window" 336 73   # 输出文件
+xdotool key --clearmodifiers ctrl+a BackSpace
+xdotool type --delay 10 "$held"
+click "$main_window" 48 328   # 开始
+# The failure report (70, file in use) carries the program's title, before any progress.
+box=$(find_window "Morvik Parolex")
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key --window "$box" Return
+wait_until 10 "the failure message closing" bash -c "! xdotool search --onlyvisible --name '^Morvik Parolex\$'"
+pkill -P "$holder" || true; kill "$holder" 2>/dev/null || true
+[ "$(od -An -c "$held" | tr -s ' ')" = " k e p t \r \n" ] || fail "the held file was changed: $(od -An -c "$held")"
+
 step "close during the largest run: the program ends, the file keeps whole lines"
 # 16,777,216 passwords of 26 characters, repeat filter on, into a file. The number boxes
 # restore their last number on any key but a digit, so "0" is replaced after the digits.

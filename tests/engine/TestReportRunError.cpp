@@ -18,6 +18,8 @@ public:
     RecordedFile(FakeRunUi &ui, QString name) : m_ui(ui), m_name(std::move(name)) {}
     Result<qsizetype> read(char *, qsizetype) override { return qsizetype(0); }
     Failure write(QByteArrayView) override { return Failure::None; }
+    qint64 written() const override { return 0; }
+    Failure cutBackTo(qint64) override { return Failure::None; }
     Failure close() override
     {
         if (m_closed)

@@ -18,6 +18,8 @@ const QString unwritableSymbols =
     u"message|Warning|提示信息|自选字符中含有无法写入文本文件的字符，请重新设置。"_s;
 const QString smallPool =
     u"message|Warning|提示信息|您选择了两个或者两个以下可以生成密码的字符，这样的密码过于简单或无法生成，请重新设置。"_s;
+const QString lineBreakingSymbols =
+    u"message|Warning|提示信息|自选字符中含有回车、换行等控制字符，密码无法在一行中显示或粘贴，请重新设置。"_s;
 const QString error13 =
     u"message|Information||程序出现内部错误。错误号为 13。请稍后重试，如果还不能解决问题，"
     u"请您将此错误告诉我，不胜感激！我的联系方式请见“关于软件”"_s;
@@ -96,6 +98,15 @@ void TestRunChecks::rejectsInOrder_data()
     QTest::newRow("symbols the file cannot hold, with file output")
         << options(u"10"_s, u"8"_s, all + u"f"_s, u"+😀"_s)
         << QStringList{u"showProgress"_s, unwritableSymbols, u"closeProgress"_s};
+    QTest::newRow("a line feed among the symbols, with file output, is a symbol the file cannot hold")
+        << options(u"10"_s, u"8"_s, all + u"f"_s, u"+\n"_s)
+        << QStringList{u"showProgress"_s, unwritableSymbols, u"closeProgress"_s};
+    QTest::newRow("a carriage return among the symbols breaks the line in the list too")
+        << options(u"10"_s, u"8"_s, all, u"+\r"_s)
+        << QStringList{u"showProgress"_s, lineBreakingSymbols, u"closeProgress"_s};
+    QTest::newRow("so does any control character below the blank, such as a tab")
+        << options(u"10"_s, u"8"_s, all, u"\t"_s)
+        << QStringList{u"showProgress"_s, lineBreakingSymbols, u"closeProgress"_s};
     QTest::newRow("underscore alone is too small a pool")
         << options(u"10"_s, u"8"_s, u"_"_s, QString())
         << QStringList{u"showProgress"_s, u"clear"_s, smallPool, u"closeProgress"_s};

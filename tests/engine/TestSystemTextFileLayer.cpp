@@ -2,6 +2,7 @@
 #include "key/KeyLineReader.h"
 #include "run/RunGeneration.h"
 #include "support/FakeRunUi.h"
+#include "support/ProcessLimit.h"
 #include "support/ScriptedRandomSource.h"
 #include "text/Cp936.h"
 #include "text/OutputFileWriter.h"
@@ -25,6 +26,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+/// The lines of @p path as the run reads them; a failure ends the list as "failure N".
 QStringList readLines(TextFileLayer &layer, const QString &path)
 {
     Result<std::unique_ptr<ByteSource>> opened = layer.openForReading(path);
@@ -35,10 +37,16 @@ QStringList readLines(TextFileLayer &layer, const QString &path)
     QString line;
     while (!reader.atEnd()) {
         if (const Failure failure = reader.readLine(line))
-            return {u"failure %1"_s.arg(failure.number())};
+            return lines << u"failure %1"_s.arg(failure.number());
         lines << line;
     }
     return lines;
+}
+
+QStringList readLines(TextFileLayer &layer, const QString &path, const QByteArray &content)
+{
+    writeFile(path, content);
+    return readLines(layer, path);
 }
 
 int openDescriptors()
@@ -61,6 +69,10 @@ private slots:
     void readsLinesByTheLineRule_data();
     void readsLinesByTheLineRule();
     void aLineEndingSplitAcrossReadsIsOneEnding();
+    void anEndlessLineEndsTheReadingAtOnce();
+    void oneWriterPerFileAndNoWriterWhileItIsRead();
+    void newOutputFilesAreTheOwnersAlone();
+    void aFullDiskLeavesOnlyWholeLines();
     void writesCodePage936();
     void tellsWhenTwoPathsAreOneFile();
     void noFileStaysOpenAfterAFailedRun();
@@ -178,18 +190,111 @@ void TestSystemTextFileLayer::aLineEndingSplitAcrossReadsIsOneEnding()
 {
     // The reader takes 256 KiB at a time: the CR is the last byte of the first piece.
     const qsizetype first = 256 * 1024 - 1;
-    writeFile(path(u"keys.txt"_s), QByteArray(first, 'a') + "\r\nb");
-    const QStringList lines = readLines(m_layer, path(u"keys.txt"_s));
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines.at(0).size(), first);
-    QCOMPARE(lines.at(1), u"b"_s);
+    const QByteArray line(999, 'a');
+    QByteArray content;
+    while (content.size() + 2 * 1001 < first)
+        content += line + "\r\n";
+    const qsizetype lastLength = first - content.size();
+    content += QByteArray(lastLength, 'a') + "\r\nb";
+    const QStringList lines = readLines(m_layer, path(u"keys.txt"_s), content);
+    QCOMPARE(lines.size(), content.count("\r\n") + 1);
+    QCOMPARE(lines.at(lines.size() - 2).size(), lastLength);
+    QCOMPARE(lines.last(), u"b"_s);
+}
 
-    // An endless line keeps only what any derivation would need to fail.
-    writeFile(path(u"keys.txt"_s), QByteArray(3 * KeyLineReader::maxLineBytes, 'a') + "\rb");
-    const QStringList longLines = readLines(m_layer, path(u"keys.txt"_s));
-    QCOMPARE(longLines.size(), 2);
-    QCOMPARE(longLines.at(0).size(), KeyLineReader::maxLineBytes);
-    QCOMPARE(longLines.at(1), u"b"_s);
+void TestSystemTextFileLayer::anEndlessLineEndsTheReadingAtOnce()
+{
+    // More bytes than any Key the derivation takes, and no line ending: the reading ends
+    // with the derivation's failure instead of reading on.
+    QCOMPARE(readLines(m_layer, path(u"keys.txt"_s), QByteArray(KeyLineReader::maxLineBytes, 'a')),
+             QStringList{u"failure 6"_s});
+    QCOMPARE(
+        readLines(m_layer, path(u"keys.txt"_s), "abc\r" + QByteArray(3 * KeyLineReader::maxLineBytes, 'a')),
+        (QStringList{u"abc"_s, u"failure 6"_s}));
+    QCOMPARE(readLines(m_layer, u"/dev/zero"_s), QStringList{u"failure 6"_s});
+    // The longest line that is read whole.
+    QCOMPARE(readLines(m_layer, path(u"keys.txt"_s), QByteArray(KeyLineReader::maxLineBytes - 1, 'a')).size(),
+             1);
+}
+
+void TestSystemTextFileLayer::oneWriterPerFileAndNoWriterWhileItIsRead()
+{
+    const QString file = path(u"out.txt"_s);
+    writeFile(file, "earlier\r\n");
+    Result<std::unique_ptr<ByteSink>> writing = m_layer.createForWriting(file);
+    QVERIFY(writing);
+    QCOMPARE((*writing)->write("first\r\n"), Failure::None);
+    // A second writer and a reader are turned away as "in use", and nothing is emptied.
+    QCOMPARE(m_layer.createForWriting(file).failure(), Failure::PermissionDenied);
+    QCOMPARE(m_layer.openForReading(file).failure(), Failure::PermissionDenied);
+    QCOMPARE((*writing)->close(), Failure::None);
+    QCOMPARE(readLines(m_layer, file), QStringList{u"first"_s});
+
+    // While a Key file is read, others may read it too, but nobody may write it.
+    Result<std::unique_ptr<ByteSource>> reading = m_layer.openForReading(file);
+    QVERIFY(reading);
+    QCOMPARE(readLines(m_layer, file), QStringList{u"first"_s});
+    QCOMPARE(m_layer.createForWriting(file).failure(), Failure::PermissionDenied);
+    QCOMPARE((*reading)->close(), Failure::None);
+    QVERIFY(m_layer.createForWriting(file));
+
+    // Through a run: a second run on the same output file fails with 70 before writing.
+    Result<std::unique_ptr<ByteSink>> first = m_layer.createForWriting(file);
+    QVERIFY(first);
+    QCOMPARE((*first)->write("first run\r\n"), Failure::None);
+    GenerationOptions options;
+    options.FileOutput = true;
+    options.OutputFilePath = file;
+    FakeRunUi ui;
+    ScriptedRandomSource random;
+    RunGeneration(options, ui, ui, random, m_layer);
+    QCOMPARE(
+        ui.callsStartingWith(u"message"_s),
+        QStringList{
+            u"message|Information||文件的访问被拒绝，可能是该文件正在使用中。请退出包含该文件的进程并重试。"_s});
+    QCOMPARE((*first)->close(), Failure::None);
+    QCOMPARE(readLines(m_layer, file), QStringList{u"first run"_s});
+}
+
+void TestSystemTextFileLayer::newOutputFilesAreTheOwnersAlone()
+{
+    const auto othersMay =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const QString created = path(u"new.txt"_s);
+    QVERIFY(m_layer.createForWriting(created));
+    QCOMPARE(QFile::permissions(created) & othersMay, QFileDevice::Permissions());
+    QVERIFY(QFile::permissions(created) & QFileDevice::WriteOwner);
+
+    // A file that exists keeps what its owner gave it.
+    const QString shared = path(u"shared.txt"_s);
+    writeFile(shared, "x");
+    QVERIFY(QFile::setPermissions(shared, QFile::permissions(shared) | QFileDevice::ReadOther));
+    QVERIFY(m_layer.createForWriting(shared));
+    QVERIFY(QFile::permissions(shared) & QFileDevice::ReadOther);
+}
+
+void TestSystemTextFileLayer::aFullDiskLeavesOnlyWholeLines()
+{
+    GenerationOptions options;
+    options.CountText = u"100000"_s;
+    options.LengthText = u"26"_s;
+    options.FileOutput = true;
+    options.OutputFilePath = path(u"out.txt"_s);
+    FakeRunUi ui;
+    ScriptedRandomSource random(QByteArray("\x01\x02\x03\x04\x05\x06\x07"));
+    {
+        // A disk with room for 500,000 bytes: the header and 17,855.3 lines of 28 bytes.
+        const ProcessLimit limit(ProcessLimit::Kind::FileSize, 500000);
+        if (!limit.isSet())
+            QSKIP("This system cannot limit the size of a process's files.");
+        RunGeneration(options, ui, ui, random, m_layer);
+    }
+    QVERIFY(ui.callsStartingWith(u"message"_s).constFirst().contains(u"错误号为 61"_s));
+    QFile file(options.OutputFilePath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QCOMPARE(content.size(), 52 + 17855 * 28);
+    QVERIFY(content.endsWith("\r\n"));
 }
 
 void TestSystemTextFileLayer::writesCodePage936()

@@ -45,6 +45,14 @@ public:
         written += allowed;
         return allowed < bytes.size() ? m_layer.writeFailure : Failure::None;
     }
+    qint64 written() const override { return m_layer.contents->value(m_path).size(); }
+    Failure cutBackTo(qint64 size) override
+    {
+        QByteArray &content = (*m_layer.contents)[m_path];
+        *m_written -= content.size() - size;
+        content.truncate(size);
+        return Failure::None;
+    }
     Failure close() override
     {
         m_mark.release();

@@ -1,4 +1,4 @@
-#include "support/AddressSpaceLimit.h"
+#include "support/ProcessLimit.h"
 
 #include <psapi.h>
 #include <windows.h>
@@ -27,15 +27,17 @@ bool setProcessMemoryLimit(SIZE_T bytes)
 
 } // namespace
 
-AddressSpaceLimit::AddressSpaceLimit(qint64 headroom)
+// Windows limits a process's memory through a job object; it has no limit on the size of a
+// process's files, so tests that need one are skipped.
+ProcessLimit::ProcessLimit(Kind kind, qint64 bytes) : m_kind(kind)
 {
     PROCESS_MEMORY_COUNTERS counters{};
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    if (kind != Kind::AddressSpace || !GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
         return;
-    m_set = setProcessMemoryLimit(SIZE_T(counters.PagefileUsage + headroom));
+    m_set = setProcessMemoryLimit(SIZE_T(counters.PagefileUsage + bytes));
 }
 
-AddressSpaceLimit::~AddressSpaceLimit()
+ProcessLimit::~ProcessLimit()
 {
     if (m_set)
         setProcessMemoryLimit(0);

@@ -34,10 +34,9 @@ SodiumRandomSource::~SodiumRandomSource()
 
 void SodiumRandomSource::generate(std::span<quint8> out)
 {
-    // The original design re-seeded its generator from the clock before every draw so that
-    // its values would not follow a predictable sequence. Here every block's key comes from
-    // the operating system's entropy pool, and ChaCha20's keystream never repeats under one
-    // key, so there is nothing a clock could add: it would only bring in a guessable input.
+    // No clock goes into the key: every block's key comes from the operating system's
+    // entropy pool, and ChaCha20's keystream never repeats under one key, so a clock could
+    // add nothing but a guessable input.
     std::array<unsigned char, crypto_stream_chacha20_KEYBYTES> key;
     std::array<unsigned char, crypto_stream_chacha20_NONCEBYTES> nonce{};
     randombytes_buf(key.data(), key.size());

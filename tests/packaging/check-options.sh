@@ -76,8 +76,8 @@ bash_offers() {
     bash --norc --noprofile -c '
         source "$1"
         shift
-        spec=$(complete -p parolex-cli)
-        function=${spec##*-F }
+        registration=$(complete -p parolex-cli)
+        function=${registration##*-F }
         function=${function%% *}
         COMP_WORDS=("$@")
         COMP_CWORD=$(($# - 1))
@@ -94,18 +94,18 @@ fish_offers() {
 
 # What the zsh completion hands to _arguments for a command line, completed at its last word.
 # zsh's completion widgets need a terminal, so _arguments and _describe stand in here: they
-# print the option specifications and the command list they are given; the file's own
-# dispatch to the command's specifications runs for real.
+# print the option descriptions and the command list they are given; the file's own
+# dispatch to the command's descriptions runs for real.
 zsh_offers() {
     zsh -f -c '
         completion_dir=$1
         shift
         _arguments() {
-            local spec
-            for spec; do
-                print -r -- "spec $spec"
+            local described
+            for described; do
+                print -r -- "option $described"
                 # An action in braces is code: run it, so _describe shows its list.
-                [[ $spec == *:\{*\} ]] && eval "${${spec##*:\{}%\}}"
+                [[ $described == *:\{*\} ]] && eval "${${described##*:\{}%\}}"
             done
         }
         _describe() { print -rl -- "command "${^${(P)2}%%:*} }
@@ -116,9 +116,9 @@ zsh_offers() {
         CURRENT=$#
         _parolex-cli' zsh "$completions" "$@"
 }
-# Option names of zsh specifications: "(-c --count)-c[...]" gives -c, "--count=[...]" --count.
+# Option names of zsh option descriptions: "(-c --count)-c[...]" gives -c, "--count=[...]" --count.
 zsh_options() {
-    sed -n 's/^spec \(([^)]*)\)\{0,1\}\*\{0,1\}\(--\{0,1\}[A-Za-z0-9][A-Za-z0-9-]*\).*\[.*/\2/p'
+    sed -n 's/^option \(([^)]*)\)\{0,1\}\*\{0,1\}\(--\{0,1\}[A-Za-z0-9][A-Za-z0-9-]*\).*\[.*/\2/p'
 }
 zsh_commands() {
     sed -n 's/^command //p'

@@ -13,6 +13,8 @@ namespace parolex {
 /// The entries of the result list, kept compactly: random passwords stay in the run's
 /// shared PasswordBlock, derived passwords (short, plain ASCII) in packed byte runs.
 /// No QString per entry. Row 0 is the top of the list.
+// In the engine rather than ui/main: the engine's test fake and the benchmark keep results
+// the way the window does, and neither may depend on widgets.
 class ResultStore
 {
 public:

@@ -156,9 +156,10 @@ Failure SystemFile::write(QByteArrayView bytes)
 
 Failure SystemFile::cutBackTo(qint64 size)
 {
-    // Pipes and devices keep what they took.
+    // Pipes and devices keep what they took; so does a standard stream, which may have been
+    // a file with content of its own (>> file) before this program wrote to it.
     struct stat info;
-    if (::fstat(int(m_handle), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!m_owned || ::fstat(int(m_handle), &info) != 0 || !S_ISREG(info.st_mode))
         return Failure::None;
     if (::ftruncate(int(m_handle), off_t(size)) != 0 || ::lseek(int(m_handle), off_t(size), SEEK_SET) < 0)
         return failureOf(errno);

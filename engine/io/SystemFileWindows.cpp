@@ -154,8 +154,9 @@ Failure SystemFile::write(QByteArrayView bytes)
 Failure SystemFile::cutBackTo(qint64 size)
 {
     const HANDLE handle = reinterpret_cast<HANDLE>(m_handle);
-    // Pipes and consoles keep what they took.
-    if (GetFileType(handle) != FILE_TYPE_DISK)
+    // Pipes and consoles keep what they took; so does a standard stream, which may have been
+    // a file with content of its own (>> file) before this program wrote to it.
+    if (!m_owned || GetFileType(handle) != FILE_TYPE_DISK)
         return Failure::None;
     LARGE_INTEGER position;
     position.QuadPart = size;

@@ -6,7 +6,6 @@
 #include "product/ProductInfo.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -16,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Morvik"));
     QApplication::setApplicationVersion(QString::fromLatin1(parolex::product::versionText));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.morvik_parolex.parolex"));
-    QApplication::setWindowIcon(QIcon(parolex::picturePath(u"main/app-icon")));
+    QApplication::setWindowIcon(parolex::programIcon());
     parolex::installFonts();
     parolex::installQtTranslation();
 

@@ -1,7 +1,9 @@
 #include "support/ProcessLimit.h"
 
-#include <psapi.h>
+// windows.h first: psapi.h uses its types without including it.
 #include <windows.h>
+
+#include <psapi.h>
 
 namespace parolex::fakes {
 

@@ -44,7 +44,7 @@ void useEmLinePitch(QTextEdit *box)
 QCursor linkCursor()
 {
     // The hot spot is the tip of the pointing finger in the picture.
-    return QCursor(QPixmap(picturePath(u"dialogs/link-cursor")), 10, 2);
+    return QCursor(Picture(u"dialogs/link-cursor").pixmap(QSize(32, 32)), 10, 2);
 }
 
 } // namespace

@@ -102,7 +102,7 @@ void createSkinControls(QWidget *window, const QString &titleText)
 {
     SkinPictureAccessible::install();
     for (const Piece &piece : pieces) {
-        auto *picture = new SkinPicture(picturePath(QStringLiteral("skin/") + QLatin1String(piece.picture)),
+        auto *picture = new SkinPicture(QString(QStringLiteral("skin/") + QLatin1String(piece.picture)),
                                         piece.size, window);
         picture->setObjectName(QLatin1String(piece.name));
         if (piece.buttonName)

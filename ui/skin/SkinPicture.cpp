@@ -2,21 +2,20 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace parolex {
 
-SkinPicture::SkinPicture(const QString &resource, QSize size, QWidget *parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(this))
+SkinPicture::SkinPicture(QStringView picture, QSize size, QWidget *parent) : QWidget(parent)
 {
     resize(size);
-    setResource(resource);
+    setPicture(picture);
 }
 
-void SkinPicture::setResource(const QString &resource)
+SkinPicture::~SkinPicture() = default;
+
+void SkinPicture::setPicture(QStringView picture)
 {
-    m_renderer->load(resource);
-    m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    m_picture = std::make_unique<Picture>(picture);
     update();
 }
 
@@ -29,7 +28,7 @@ void SkinPicture::makeButton(const QString &name)
 void SkinPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_renderer->render(&painter, QRectF(rect()));
+    m_picture->draw(painter, QRectF(rect()));
 }
 
 void SkinPicture::mousePressEvent(QMouseEvent *event)

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QString>
 #include <QWidget>
-
-class QSvgRenderer;
+#include <memory>
 
 namespace parolex {
 
-/// A picture control: draws an SVG from the resources stretched to its own size (a stretched
+/// A picture control: draws one of the program's pictures stretched to its own size (a stretched
 /// skin piece is simply given another size) and reports presses and clicks. The title-bar
 /// buttons are made buttons for screen readers too; the other pieces are decoration.
 class SkinPicture : public QWidget
@@ -15,9 +16,11 @@ class SkinPicture : public QWidget
     Q_OBJECT
 
 public:
-    SkinPicture(const QString &resource, QSize size, QWidget *parent = nullptr);
+    /// @p picture is a picture's name, see Picture.
+    SkinPicture(QStringView picture, QSize size, QWidget *parent = nullptr);
+    ~SkinPicture() override;
 
-    void setResource(const QString &resource);
+    void setPicture(QStringView picture);
 
     /// Makes the picture a button named @p name to assistive technology, which can press it.
     void makeButton(const QString &name);
@@ -36,7 +39,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QSvgRenderer *m_renderer;
+    std::unique_ptr<Picture> m_picture;
     bool m_button = false;
 };
 

@@ -6,7 +6,7 @@ namespace parolex {
 /// one (or a Result that holds one); the build turns a dropped failure into an error.
 ///
 /// The report has texts of its own for Overflow, FileNotFound, DeviceIoError,
-/// PermissionDenied and PathFileAccessError; every other number reaches the generic text with
+/// PermissionDenied, PathFileAccessError and CodePageMissing; every other number reaches the generic text with
 /// the number in it, so each keeps a meaning of its own here.
 ///
 /// How the operating system's failures map onto these numbers lives in one place per
@@ -23,6 +23,7 @@ namespace parolex {
 ///   file name invalid or too long .............................. 52
 ///   memory exhausted ........................................... 7
 ///   reading on after the last line of a file ................... 62
+///   code page 936 cannot be converted here ..................... 936
 ///   anything the system reports that is not listed above ....... 51
 class [[nodiscard]] Failure
 {
@@ -43,7 +44,8 @@ public:
         DeviceUnavailable = 68,
         PermissionDenied = 70,
         PathFileAccessError = 75,
-        PathNotFound = 76
+        PathNotFound = 76,
+        CodePageMissing = 936
     };
 
     constexpr Failure(Number number = None) : m_number(number) {}

@@ -132,8 +132,45 @@ Result<qsizetype> SystemFile::read(char *into, qsizetype max)
     return qsizetype(count);
 }
 
+namespace {
+
+/// A console shows text, not bytes: the terminal's bytes (the ANSI code page, 936 on a
+/// Simplified-Chinese system) are handed to it as UTF-16, which it shows whatever code page
+/// it was set to. Returns false for a handle that is no console.
+bool writeToConsole(HANDLE handle, QByteArrayView bytes, Failure &failure)
+{
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        return false;
+    const QString text = QString::fromLocal8Bit(bytes);
+    const auto *units = reinterpret_cast<const wchar_t *>(text.utf16());
+    qsizetype left = text.size();
+    while (left > 0) {
+        DWORD count = 0;
+        if (!WriteConsoleW(handle, units, DWORD(std::min<qsizetype>(left, 16384)), &count, nullptr) ||
+            count == 0) {
+            failure = failureOf(GetLastError());
+            return true;
+        }
+        units += count;
+        left -= count;
+    }
+    failure = Failure::None;
+    return true;
+}
+
+} // namespace
+
 Failure SystemFile::write(QByteArrayView bytes)
 {
+    if (!m_owned) {
+        Failure failure;
+        if (writeToConsole(reinterpret_cast<HANDLE>(m_handle), bytes, failure)) {
+            if (!failure)
+                m_written += bytes.size();
+            return failure;
+        }
+    }
     const char *data = bytes.data();
     qsizetype size = bytes.size();
     while (size > 0) {

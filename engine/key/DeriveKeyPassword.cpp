@@ -12,6 +12,8 @@ Result<QString> DeriveKeyPassword(QStringView key)
     const qsizetype length = key.size();
     if (length > longestKey)
         return Failure::Overflow;
+    if (!Cp936::isAvailable())
+        return Failure::CodePageMissing;
 
     qint64 sum = 0;
     for (const QChar unit : key)

@@ -1,9 +1,11 @@
 #include "key/KeyLineReader.h"
 
+#include "text/Cp936.h"
+
 namespace parolex {
 
 KeyLineReader::KeyLineReader(std::unique_ptr<ByteSource> source)
-    : m_lines(std::move(source), LineSplitter::Endings::CarriageReturn), m_decoder("windows-936")
+    : m_lines(std::move(source), LineSplitter::Endings::CarriageReturn)
 {}
 
 bool KeyLineReader::atEnd()
@@ -37,12 +39,7 @@ void KeyLineReader::decodeLine(QString &line)
     }
     // Each line is decoded on its own, so a lead byte left dangling at a line's end never
     // joins the next line.
-    if (!m_decoder.isValid()) {
-        line = QString::fromLatin1(m_line);
-        return;
-    }
-    m_decoder.resetState();
-    line = m_decoder.decode(QByteArrayView(m_line));
+    line = Cp936::decode(QByteArrayView(m_line));
 }
 
 Failure KeyLineReader::close()

@@ -4,7 +4,6 @@
 #include "key/LineSplitter.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
 #include <memory>
 
 namespace parolex {
@@ -34,7 +33,6 @@ private:
 
     LineSplitter m_lines;
     QByteArray m_line;
-    QStringDecoder m_decoder;
 };
 
 } // namespace parolex

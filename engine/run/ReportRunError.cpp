@@ -21,6 +21,8 @@ QString runErrorText(Failure failure)
     case Failure::PathFileAccessError:
         return QStringLiteral("文件的访问被拒绝，可能文件的属性为只读，请将文件的只读属性去掉问题方可解决；"
                               "或者是文件路径错误，即文件根本不存在。");
+    case Failure::CodePageMissing:
+        return QStringLiteral("无法使用简体中文代码页 936（GBK）转换文字，程序不能生成密码，也不能读写文本文件。");
     default:
         return QStringLiteral("程序出现内部错误。错误号为") + displayNumberText(failure.number()) +
                QStringLiteral("。请稍后重试，如果还不能解决问题，请您将此错误告诉我，不胜感激！"

@@ -6,6 +6,7 @@
 #include "run/RunChecks.h"
 #include "run/RunContext.h"
 #include "run/RunTexts.h"
+#include "text/Cp936.h"
 
 #include <new>
 
@@ -79,6 +80,8 @@ RunStep finishRun(RunContext &run)
 /// Everything after the count checks, where every failure ends in the error report.
 RunStep runReported(RunContext &run)
 {
+    if (!Cp936::isAvailable())
+        return Failure::CodePageMissing;
     if (run.options.FileOutput) {
         const RunStep created = createOutputFile(run);
         if (!created.proceeds())

@@ -5,15 +5,19 @@
 
 namespace parolex {
 
-/// Code page 936, the code page of every text file the program reads or writes
-/// (through QStringEncoder/QStringDecoder("windows-936"); 0x80 is the euro sign).
+/// Code page 936, the code page of every text file the program reads or writes (0x80 is the
+/// euro sign), and of the codes a Key derivation counts.
 class Cp936
 {
 public:
+    /// Whether the code page can be converted here. Without it no run may start: Chinese
+    /// would be written as '?' and Keys would derive other passwords than everywhere else.
+    static bool isAvailable();
     /// @p text in code page 936; what the code page cannot hold becomes '?'.
     static QByteArray encode(QStringView text);
     /// Whether every character of @p text has a code in code page 936.
     static bool canEncode(QStringView text);
+    /// @p bytes as text; bytes that form no character become U+FFFD.
     static QString decode(QByteArrayView bytes);
 
     /// The code a Key derivation counts for one UTF-16 unit: the byte of a single-byte

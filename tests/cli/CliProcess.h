@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QSysInfo>
+#include <QTest>
 
 namespace parolex::clitest {
 
@@ -14,12 +16,22 @@ struct CliResult
     QByteArray out;
     QByteArray err;
 
-    QString errText() const { return QString::fromUtf8(err); }
+    QString errText() const { return QString::fromLocal8Bit(err); }
 };
 
-/// Runs parolex-cli with @p arguments in a UTF-8 locale, feeding @p input to its standard
+/// Runs parolex-cli with @p arguments in a UTF-8 locale (on Windows: in code page 936, the
+/// ANSI code page of a Simplified-Chinese system; the tests read and write the terminal's
+/// text in the local 8-bit encoding, which is either), feeding @p input to its standard
 /// input; with @p outputFile set, standard output goes to that file instead of a pipe.
 CliResult runCli(const QStringList &arguments, const QByteArray &input = {}, const QString &outputFile = {});
+
+/// The tests that lean on a POSIX shell, its pipes and /dev/zero, /dev/full or flock(1)
+/// are skipped where there are none (Windows).
+#define PAROLEX_NEEDS_POSIX_TOOLS()                                                            \
+    do {                                                                                   \
+        if (QSysInfo::kernelType() == QLatin1String("winnt"))                              \
+            QSKIP("needs a POSIX shell and its devices");                                  \
+    } while (false)
 
 /// The program under test, as the build names it.
 QString cliPath();

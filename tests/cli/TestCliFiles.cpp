@@ -155,6 +155,7 @@ void TestCliFiles::generateWritesTheDesktopFileFormat()
 
 void TestCliFiles::aFileAnotherRunWritesIsLeftAlone()
 {
+    PAROLEX_NEEDS_POSIX_TOOLS();
     QTemporaryDir dir;
     const QString out = dir.filePath(u"out.txt"_s);
     QVERIFY(writeAll(out, "another run's line\r\n"));
@@ -174,6 +175,7 @@ void TestCliFiles::aFileAnotherRunWritesIsLeftAlone()
 
 void TestCliFiles::keysWithoutLineEndsEndWithFailure6()
 {
+    PAROLEX_NEEDS_POSIX_TOOLS();
     // /dev/zero never ends a line: the reading stops once the line is longer than any Key.
     QTemporaryDir dir;
     for (const QStringList &arguments :

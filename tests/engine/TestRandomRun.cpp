@@ -337,7 +337,8 @@ void TestRandomRun::aRunThatDoesNotFitInMemoryIsFailure7()
     {
         // 256 MiB more than the process uses: the 436 MB of the largest run cannot be had.
         const ProcessLimit limit(ProcessLimit::Kind::AddressSpace, qint64(256) << 20);
-        QVERIFY(limit.isSet());
+        if (!limit.isSet())
+            QSKIP("this system sets no memory limit on a process");
         runGeneration(randomRun(u"16777216"_s, u"26"_s));
     }
     QCOMPARE(

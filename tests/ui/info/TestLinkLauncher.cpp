@@ -1,6 +1,7 @@
 #include "common/MessageBox.h"
 #include "info/LinkLauncher.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace parolex;
@@ -97,6 +98,24 @@ private Q_SLOTS:
         OpenMailLink(u"a@x.example"_s);
         const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, QMessageBox::NoIcon};
         QCOMPARE(MessageBox::takeRecorded(), (QList<MessageBox::Shown>{failure, failure}));
+    }
+
+    // The real start on Windows: wine puts its stand-in browser just where the composed
+    // command looks, and a drive without it makes the start fail.
+    void theWindowsStartRunsTheComposedCommand()
+    {
+        if (QSysInfo::kernelType() != u"winnt"_s)
+            QSKIP("the composed command line is started as it is only on Windows");
+        const QString windows = qEnvironmentVariable("SystemRoot");
+        QVERIFY(startBrowserMinimized(composeBrowserCommand(windows, LinkKind::Mail, u"a@x.example")));
+        // The browser would outlive the test and keep its output open.
+        QProcess::execute(u"taskkill"_s, {u"/f"_s, u"/im"_s, u"iexplore.exe"_s});
+
+        qputenv("windir", "Q:\\WINDOWS");
+        setBrowserStarter(&startBrowserMinimized);
+        OpenMailLink(u"a@x.example"_s);
+        const MessageBox::Shown failure{failureText, u"Morvik Parolex"_s, QMessageBox::NoIcon};
+        QCOMPARE(MessageBox::takeRecorded(), QList<MessageBox::Shown>{failure});
     }
 };
 

@@ -112,6 +112,8 @@ private Q_SLOTS:
         } else if (kind == QLatin1String("dead link")) {
             QVERIFY(QFile::link(QStringLiteral("/proc/parolex-nowhere/setup.ini"), beside));
         } else {
+            if (kind == QLatin1String("no permission") && QSysInfo::kernelType() == QLatin1String("winnt"))
+                QSKIP("Windows keeps a file's reading to its access list, which Qt does not set");
             QFile file(beside);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("#FALSE#\r\n");

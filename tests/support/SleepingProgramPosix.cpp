@@ -1,0 +1,10 @@
+#include "support/SleepingProgram.h"
+
+namespace parolex::fakes {
+
+SleepingProgram sleepingProgram()
+{
+    return {QStringLiteral("/bin/sleep"), {QStringLiteral("30")}};
+}
+
+} // namespace parolex::fakes

@@ -8,7 +8,7 @@
 set -euo pipefail
 folder=${1:?usage: $0 FOLDER}
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
-wineprefix=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/parolex-windows/wine}
+wineprefix=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/parolex-windows/wine-packages}
 system32=$wineprefix/drive_c/windows/system32
 [ -d "$system32" ] || { echo "FAIL: no $system32 to tell Windows' own DLLs by" >&2; exit 1; }
 

@@ -17,7 +17,10 @@ password=3002872312
 # The main window's title starts with the product's name.
 title="Morvik Parolex"
 
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/parolex-windows/wine}
+# A wine prefix of its own: the tests of the build share the cached one, and a wine server
+# shared with their programs (their desktop, their display) loses this check's window.
+# PAROLEX_PACKAGE_WINEPREFIX overrides it; wine creates it on first use (about a minute).
+export WINEPREFIX=${PAROLEX_PACKAGE_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/parolex-windows/wine-packages}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 unset WINEPATH
@@ -29,6 +32,9 @@ cleanup() {
     [ -n "$gui_pid" ] && kill -9 "$gui_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$scratch"
+    # Wine's server and services hold this script's output open; in this prefix every program
+    # is this script's, so waiting for them to end is safe and short.
+    timeout 60 wineserver -w || true
 }
 trap cleanup EXIT
 fail() {
@@ -89,6 +95,11 @@ check_gui() {
     fi
 }
 
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "-- creating the wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+fi
+
 echo "-- installer: silent install"
 program_files=$WINEPREFIX/drive_c/Program\ Files
 installed="$program_files/Morvik Parolex"
@@ -98,6 +109,14 @@ shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Morvik Parolex
     -name 'Morvik Parolex 密码生成器.lnk' | head -n1)
 [ -n "$shortcut" ] || fail "no Start-menu entry 'Morvik Parolex 密码生成器'"
 echo "Start-menu entry: ${shortcut#"$WINEPREFIX"/}"
+# Apps and features lists the installation under its Chinese name; an installer that is not
+# Unicode would have stored question marks. reg export writes UTF-16 (wine's console would
+# print the Chinese as question marks itself).
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvik Parolex'
+wine reg export "$uninstall_key" "Z:${scratch//\//\\}\\uninstall.reg" /y >/dev/null
+grep -q '"DisplayName"="Morvik Parolex 密码生成器"' <(iconv -f UTF-16 -t UTF-8 "$scratch/uninstall.reg") ||
+    fail "Apps and features does not list 'Morvik Parolex 密码生成器'"
+echo "Apps and features: Morvik Parolex 密码生成器"
 check_cli "$installed"
 check_gui "$installed"
 
@@ -111,7 +130,8 @@ for _ in $(seq 60); do
 done
 [ ! -e "$installed" ] || fail "$installed is still there after the uninstall: $(ls -A "$installed")"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there after the uninstall"
-echo "folder and Start-menu entry are gone"
+wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall left its registry key behind"
+echo "folder, Start-menu entry and registry key are gone"
 
 echo "-- zip"
 # cmake unpacks zip files too, which spares the build machine an unzip.

@@ -1,7 +1,11 @@
 // parolex-render-picture IN.svg OUT.png SCALE
+// parolex-render-picture IN.svg OUT.ico
 //
 // Renders one of the program's SVG pictures to a PNG of SCALE times its size, for a build
-// whose Qt has no SVG module. Runs on the build machine, with the build machine's Qt.
+// whose Qt has no SVG module, or to the Windows icon file of the program. Runs on the build
+// machine, with the build machine's Qt.
+#include "WindowsIcon.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,10 +20,12 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
+    const bool icon = args.size() == 3 && args[2].endsWith(QStringLiteral(".ico"), Qt::CaseInsensitive);
     bool scaleRead = false;
     const int scale = args.size() == 4 ? args[3].toInt(&scaleRead) : 0;
-    if (!scaleRead || scale < 1 || scale > 16) {
-        std::fprintf(stderr, "usage: parolex-render-picture IN.svg OUT.png SCALE (1-16)\n");
+    if (!icon && (!scaleRead || scale < 1 || scale > 16)) {
+        std::fprintf(stderr, "usage: parolex-render-picture IN.svg OUT.png SCALE (1-16)\n"
+                             "       parolex-render-picture IN.svg OUT.ico\n");
         return 2;
     }
     QSvgRenderer renderer(args[1]);
@@ -27,13 +33,20 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "parolex-render-picture: %s is not a readable SVG\n", qPrintable(args[1]));
         return 1;
     }
+    QDir().mkpath(QFileInfo(args[2]).absolutePath());
+    if (icon) {
+        if (!writeWindowsIcon(renderer, args[2])) {
+            std::fprintf(stderr, "parolex-render-picture: cannot write %s\n", qPrintable(args[2]));
+            return 1;
+        }
+        return 0;
+    }
     QImage image(renderer.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         renderer.render(&painter, QRectF(image.rect()));
     }
-    QDir().mkpath(QFileInfo(args[2]).absolutePath());
     if (!image.save(args[2], "PNG")) {
         std::fprintf(stderr, "parolex-render-picture: cannot write %s\n", qPrintable(args[2]));
         return 1;

@@ -15,7 +15,8 @@ struct Picture::Data
 
 Picture::Picture(QStringView name) : m_data(std::make_unique<Data>())
 {
-    m_data->image.load(QStringLiteral(":/%1.png").arg(name));
+    // The resource keeps the SVG's name (see resources/CMakeLists.txt).
+    m_data->image.load(QStringLiteral(":/%1.svg").arg(name), "PNG");
 }
 
 Picture::~Picture() = default;
@@ -41,7 +42,7 @@ QPixmap Picture::pixmap(QSize size) const
 
 QIcon programIcon()
 {
-    return QIcon(QStringLiteral(":/main/app-icon.png"));
+    return QIcon(Picture(u"main/app-icon").pixmap(QSize(256, 256)));
 }
 
 } // namespace parolex

@@ -17,7 +17,8 @@ public:
     static QByteArray encode(QStringView text);
     /// Whether every character of @p text has a code in code page 936.
     static bool canEncode(QStringView text);
-    /// @p bytes as text; bytes that form no character become U+FFFD.
+    /// @p bytes as text; bytes that form no character become U+FFFD, a lead byte at the end
+    /// too, so that it counts '?' in a Key wherever in the line it stands.
     static QString decode(QByteArrayView bytes);
 
     /// The code a Key derivation counts for one UTF-16 unit: the byte of a single-byte

@@ -20,7 +20,8 @@ std::optional<QByteArray> encodeExactly(QStringView text);
 /// @p text in code page 936 with '?' for each character the code page cannot hold.
 QByteArray encodeReplacing(QStringView text);
 
-/// @p bytes read as code page 936; a byte sequence without a character becomes U+FFFD.
+/// @p bytes read as code page 936; a byte sequence without a character becomes U+FFFD, and
+/// so does a lead byte at the very end, which has no trail byte.
 QString decode(QByteArrayView bytes);
 
 } // namespace parolex::cp936codec

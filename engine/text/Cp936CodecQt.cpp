@@ -34,7 +34,13 @@ QByteArray encodeReplacing(QStringView text)
 QString decode(QByteArrayView bytes)
 {
     QStringDecoder decoder(codecName);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // A lead byte at the very end is kept back by the converter, waiting for a trail byte
+    // that never comes. It is no character, as a lead byte before any byte that cannot follow
+    // it is none: U+FFFD. A CR never follows a lead byte, so it brings the byte out.
+    if (QString(decoder.decode(QByteArrayView("\r", 1))).size() > 1)
+        text.append(QChar::ReplacementCharacter);
+    return text;
 }
 
 } // namespace parolex::cp936codec

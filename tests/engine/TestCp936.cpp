@@ -15,6 +15,7 @@ private slots:
     void initTestCase() { QVERIFY(Cp936::isAvailable()); }
     void decodes_data();
     void decodes();
+    void everyLeadByteAtTheEndIsNoCharacter();
     void encodes_data();
     void encodes();
 };
@@ -30,7 +31,8 @@ void TestCp936::decodes_data()
     QTest::newRow("a lead byte before a byte that cannot follow it")
         << QByteArray("\x81\x20x") << u"\ufffd x"_s;
     QTest::newRow("a lead byte before DEL") << QByteArray("\x81\x7f") << u"\ufffd\u007f"_s;
-    QTest::newRow("a lead byte at the very end is a character cut in two") << QByteArray("ab\xd6") << u"ab"_s;
+    QTest::newRow("a lead byte at the very end has no trail byte: no character")
+        << QByteArray("ab\xd6") << u"ab\ufffd"_s;
 }
 
 void TestCp936::decodes()
@@ -38,6 +40,17 @@ void TestCp936::decodes()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(Cp936::decode(bytes), text);
+}
+
+void TestCp936::everyLeadByteAtTheEndIsNoCharacter()
+{
+    // The end of a Key line: a lead byte there counts '?' like one before any other byte
+    // that cannot follow it.
+    for (int lead = 0x81; lead <= 0xfe; ++lead) {
+        const QByteArray bytes = QByteArray("x") + char(lead);
+        QCOMPARE(Cp936::decode(bytes), u"x\ufffd"_s);
+        QCOMPARE(Cp936::decode(bytes + ' '), u"x\ufffd "_s);
+    }
 }
 
 void TestCp936::encodes_data()

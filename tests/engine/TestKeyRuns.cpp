@@ -119,6 +119,8 @@ void TestKeyRuns::keyFilesAreReadByTheLineRule_data()
         << QByteArray("abc\r\n\n") << QStringList{u"3002872312"_s, u"1000667024"_s};
     QTest::newRow("Chinese in code page 936 and blanks belong to the Key")
         << Cp936::encode(u"中文Key 123\r\nabc \r\n"_s) << QStringList{u"8394522842"_s, u"4004391882"_s};
+    QTest::newRow("a lone lead byte before CR LF, CR or the end of the file counts '?', as x? does")
+        << QByteArray("x\x81\r\nx\xfe\rx\xa0") << QStringList(3, u"2001571196"_s);
 }
 
 void TestKeyRuns::keyFilesAreReadByTheLineRule()

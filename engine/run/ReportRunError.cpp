@@ -4,9 +4,13 @@
 
 #include "text/NumberText.h"
 
+#include <optional>
+
 namespace parolex {
 
-QString runErrorText(Failure failure)
+namespace {
+
+std::optional<QString> ownText(Failure failure)
 {
     switch (failure.number()) {
     case Failure::Overflow:
@@ -24,10 +28,24 @@ QString runErrorText(Failure failure)
     case Failure::CodePageMissing:
         return QStringLiteral("无法使用简体中文代码页 936（GBK）转换文字，程序不能生成密码，也不能读写文本文件。");
     default:
-        return QStringLiteral("程序出现内部错误。错误号为") + displayNumberText(failure.number()) +
-               QStringLiteral("。请稍后重试，如果还不能解决问题，请您将此错误告诉我，不胜感激！"
-                              "我的联系方式请见“关于软件”");
+        return std::nullopt;
     }
+}
+
+} // namespace
+
+bool hasOwnRunErrorText(Failure failure)
+{
+    return ownText(failure).has_value();
+}
+
+QString runErrorText(Failure failure)
+{
+    if (std::optional<QString> text = ownText(failure))
+        return *text;
+    return QStringLiteral("程序出现内部错误。错误号为") + displayNumberText(failure.number()) +
+           QStringLiteral("。请稍后重试，如果还不能解决问题，请您将此错误告诉我，不胜感激！"
+                          "我的联系方式请见“关于软件”");
 }
 
 void ReportRunError(Failure failure, RunContext &run)

@@ -2,9 +2,9 @@
 
 #include "run/ClassCoverage.h"
 #include "run/RunTexts.h"
+#include "run/SymbolCharacters.h"
 #include "text/Cp936.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace parolex {
@@ -39,6 +39,58 @@ CountReading readCount(const QString &countText)
     return {CountVerdict::Accepted, qint64(count)};
 }
 
+namespace {
+
+std::optional<Rejection> warning(const QString &text)
+{
+    return Rejection{text, texts::warningTitle(), MessageIcon::Warning};
+}
+
+std::optional<Rejection> lengthRejection(double lengthValue)
+{
+    if (lengthValue > maxLength || lengthValue < minLength)
+        return warning(texts::lengthOutOfRange());
+    return std::nullopt;
+}
+
+/// A fractional length becomes a whole number the way a conversion to an integer rounds:
+/// to the nearest, halves to even.
+int wholeLength(double lengthValue)
+{
+    return int(std::nearbyint(lengthValue));
+}
+
+std::optional<Rejection> ownSymbolsRejection(const GenerationOptions &options)
+{
+    if (characterCount(options.OwnSymbols) > maxOwnSymbols)
+        return warning(texts::tooManySymbols());
+    // The file would hold '?' where the list shows a character that code page 936 cannot
+    // hold, and a line break would split a password's line there too.
+    const bool breaksOrHides = hasLineBreakingOrHiddenCharacter(options.OwnSymbols);
+    if (options.FileOutput && (breaksOrHides || !Cp936::canEncode(options.OwnSymbols)))
+        return warning(texts::symbolsNotWritable());
+    if (breaksOrHides)
+        return warning(texts::symbolsBreakTheLine());
+    return std::nullopt;
+}
+
+std::optional<Rejection> poolRejection(const GenerationOptions &options, const CharacterPool &pool, int length)
+{
+    if (pool.size() < minPoolSize)
+        return warning(texts::poolTooSmall());
+    // No candidate could ever pass: the draw would never end.
+    if (options.everyClass && ClassCoverage(options, pool).qualifyingPasswords(length).isZero())
+        return warning(texts::poolTooSmall());
+    return std::nullopt;
+}
+
+RunStep rejected(RunContext &run, const Rejection &rejection)
+{
+    return run.reject(rejection.text, rejection.title, rejection.icon);
+}
+
+} // namespace
+
 RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
 {
     const GenerationOptions &options = run.options;
@@ -46,32 +98,31 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
     double lengthValue = 0;
     if (!readDecimal(options.LengthText, lengthValue))
         return Failure::TypeMismatch;
-    if (lengthValue > maxLength || lengthValue < minLength)
-        return run.reject(texts::lengthOutOfRange(), texts::warningTitle(), MessageIcon::Warning);
-    // A fractional length becomes a whole number the way a conversion to an integer
-    // rounds: to the nearest, halves to even.
-    length = int(std::nearbyint(lengthValue));
+    if (const std::optional<Rejection> refused = lengthRejection(lengthValue))
+        return rejected(run, *refused);
+    length = wholeLength(lengthValue);
 
-    if (characterCount(options.OwnSymbols) > maxOwnSymbols)
-        return run.reject(texts::tooManySymbols(), texts::warningTitle(), MessageIcon::Warning);
-    // A control character (CR, LF, tab, ...) would break a password's line in the file and
-    // in the list, and cannot be pasted; the file would hold '?' where the list shows a
-    // character that code page 936 cannot hold.
-    const bool breaksTheLine = std::any_of(options.OwnSymbols.cbegin(), options.OwnSymbols.cend(),
-                                           [](QChar c) { return c.unicode() < 0x20; });
-    if (options.FileOutput && (breaksTheLine || !Cp936::canEncode(options.OwnSymbols)))
-        return run.reject(texts::symbolsNotWritable(), texts::warningTitle(), MessageIcon::Warning);
-    if (breaksTheLine)
-        return run.reject(texts::symbolsBreakTheLine(), texts::warningTitle(), MessageIcon::Warning);
+    if (const std::optional<Rejection> refused = ownSymbolsRejection(options))
+        return rejected(run, *refused);
 
     run.results.clearResults();
     pool = options.restrictions.apply(CharacterPool::build(options));
-    if (pool.size() < minPoolSize)
-        return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
-    // No candidate could ever pass: the draw would never end.
-    if (options.everyClass && ClassCoverage(options, pool).qualifyingPasswords(length).isZero())
-        return run.reject(texts::poolTooSmall(), texts::warningTitle(), MessageIcon::Warning);
+    if (const std::optional<Rejection> refused = poolRejection(options, pool, length))
+        return rejected(run, *refused);
     return RunStep::proceed();
+}
+
+std::optional<Rejection> randomOptionsRejection(const GenerationOptions &options)
+{
+    double lengthValue = 0;
+    if (!readDecimal(options.LengthText, lengthValue))
+        return std::nullopt;
+    if (std::optional<Rejection> refused = lengthRejection(lengthValue))
+        return refused;
+    if (std::optional<Rejection> refused = ownSymbolsRejection(options))
+        return refused;
+    const CharacterPool pool = options.restrictions.apply(CharacterPool::build(options));
+    return poolRejection(options, pool, wholeLength(lengthValue));
 }
 
 } // namespace parolex

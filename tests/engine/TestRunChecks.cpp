@@ -107,6 +107,22 @@ void TestRunChecks::rejectsInOrder_data()
     QTest::newRow("so does any control character below the blank, such as a tab")
         << options(u"10"_s, u"8"_s, all, u"\t"_s)
         << QStringList{u"showProgress"_s, lineBreakingSymbols, u"closeProgress"_s};
+    const QList<std::pair<const char *, QString>> unfit{
+        {"DEL", u"+\u007f"_s},
+        {"the C1 control NEL", u"\u0085"_s},
+        {"the line separator", u"a\u2028"_s},
+        {"the paragraph separator", u"\u2029"_s},
+        {"the zero-width space, a format character", u"\u200b"_s},
+        {"the right-to-left override, which shows a password reversed", u"\u202e"_s},
+        {"a format character beyond U+FFFF, the language tag", u"\U000E0001"_s},
+    };
+    for (const auto &[name, symbols] : unfit)
+        QTest::addRow("%s among the symbols is refused like a control character", name)
+            << options(u"10"_s, u"8"_s, all, symbols)
+            << QStringList{u"showProgress"_s, lineBreakingSymbols, u"closeProgress"_s};
+    QTest::newRow("a format character with file output is a symbol the file cannot hold")
+        << options(u"10"_s, u"8"_s, all + u"f"_s, u"\u200b"_s)
+        << QStringList{u"showProgress"_s, unwritableSymbols, u"closeProgress"_s};
     QTest::newRow("underscore alone is too small a pool")
         << options(u"10"_s, u"8"_s, u"_"_s, QString())
         << QStringList{u"showProgress"_s, u"clear"_s, smallPool, u"closeProgress"_s};
@@ -144,6 +160,8 @@ void TestRunChecks::acceptsAtTheLimits_data()
         << options(u"2"_s, u"1"_s, u"_"_s, u"ab"_s) << QStringList{u"_"_s, u"a"_s};
     QTest::newRow("symbols the file cannot hold are fine without file output")
         << options(u"1"_s, u"2"_s, QString(), u"😀xy"_s) << QStringList{u"😀x"_s};
+    QTest::newRow("a no-break space and the ideographic space are characters one sees as blanks")
+        << options(u"1"_s, u"2"_s, QString(), u"\u00a0\u3000x"_s) << QStringList{u"\u00a0\u3000"_s};
     QTest::newRow("a Key run ignores length, symbols and pool")
         << options(u"1"_s, u"eight"_s, u"k"_s, QString(11, u'+')) << QStringList{u"3002872312"_s};
 }

@@ -1,5 +1,6 @@
 #include "ErrorStream.h"
 
+#include "LocaleText.h"
 #include "TerminalFailureTexts.h"
 #include "io/SystemFile.h"
 #include "product/ProductInfo.h"
@@ -9,8 +10,7 @@
 namespace parolex {
 
 ErrorStream::ErrorStream()
-    : m_stream(SystemFile::standard(SystemFile::Standard::Error)), m_isTerminal(m_stream->isTerminal()),
-      m_encoder(QStringEncoder::System)
+    : m_stream(SystemFile::standard(SystemFile::Standard::Error)), m_isTerminal(m_stream->isTerminal())
 {}
 
 ErrorStream::~ErrorStream() = default;
@@ -57,7 +57,7 @@ void ErrorStream::clearProgress()
 
 void ErrorStream::write(const QString &text)
 {
-    const QByteArray bytes = m_encoder.encode(text);
+    const QByteArray bytes = LocaleText::encode(text);
     // Nothing is left to tell when standard error itself fails.
     (void)m_stream->write(bytes);
 }

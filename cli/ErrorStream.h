@@ -3,7 +3,6 @@
 #include "failure/Failure.h"
 
 #include <QString>
-#include <QStringEncoder>
 #include <memory>
 
 namespace parolex {
@@ -41,7 +40,6 @@ private:
     std::unique_ptr<SystemFile> m_stream;
     bool m_isTerminal;
     bool m_progressShown = false;
-    QStringEncoder m_encoder;
 };
 
 } // namespace parolex

@@ -1,6 +1,7 @@
 // The commands that drive a whole run of RunGeneration, as the desktop's start button does.
 #include "Commands.h"
 
+#include "ArgumentBytes.h"
 #include "CommandParser.h"
 #include "ErrorStream.h"
 #include "OptionValues.h"
@@ -12,6 +13,7 @@
 #include "run/GenerationOptions.h"
 #include "run/RunChecks.h"
 #include "run/RunGeneration.h"
+#include "run/RunTexts.h"
 
 #include <memory>
 
@@ -48,28 +50,66 @@ std::optional<ExitStatus> applyCountAndLength(CommandParser &command, Generation
     return std::nullopt;
 }
 
+/// Whether a run of @p options would get past its count checks: a count of 0 does nothing,
+/// as in the desktop program, whatever else the options say.
+bool countGoesOn(const GenerationOptions &options)
+{
+    return readCount(options.CountText).verdict == CountVerdict::Accepted;
+}
+
 /// What the options leave to draw from, looked at before the run: --every-class asking for
-/// more classes than a password has places is refused in words that say so, and --entropy
-/// tells the strength of one password. A pool too small is left to the run, which refuses
-/// it as the desktop does.
+/// more classes than a password has places is refused in words that say so, the run's own
+/// checks refuse what they would refuse in the run, but before an output file is emptied,
+/// and --entropy tells the strength of one password.
 std::optional<ExitStatus> weighPasswords(CommandParser &command, ErrorStream &errors,
                                          const GenerationOptions &options, bool entropy)
 {
     const CharacterPool pool = options.restrictions.apply(CharacterPool::build(options));
-    if (pool.size() < minPoolSize)
-        return std::nullopt;
     const int length = options.LengthText.trimmed().toInt();
     const ClassCoverage coverage(options, pool);
     const ExactCount qualifying = coverage.qualifyingPasswords(length);
-    if (qualifying.isZero())
+    if (pool.size() >= minPoolSize && qualifying.isZero())
         return command.refuse(u"选项 --every-class 要求每个密码都含有 %1 类字符，%2 位的密码放不下，"
                               "请加大 --length 或减少字符的种类。"_s.arg(coverage.requiredClassCount())
                                   .arg(length));
-    if (entropy)
+    if (countGoesOn(options)) {
+        if (const std::optional<Rejection> rejection = randomOptionsRejection(options)) {
+            errors.message(rejection->text, rejection->title);
+            return ExitStatus::Rejected;
+        }
+    }
+    if (entropy && pool.size() >= minPoolSize)
         errors.note(u"每个密码的强度为 %1 位熵，符合选项的密码共有 %2 个。"_s.arg(
             QString::number(coverage.entropyBits(length), 'f', 2), qualifying.toString()));
     return std::nullopt;
 }
+
+/// The terminal's files, with the Key file opened before the run: a Key file that cannot be
+/// opened is told before the run empties the output file.
+class KeyFileOpenedFirst : public TextFileLayer
+{
+public:
+    KeyFileOpenedFirst(TextFileLayer &files, const QString &path, std::unique_ptr<ByteSource> keys)
+        : m_files(files), m_path(path), m_keys(std::move(keys))
+    {}
+
+    Result<std::unique_ptr<ByteSource>> openForReading(const QString &path) override
+    {
+        if (m_keys && path == m_path)
+            return std::move(m_keys);
+        return m_files.openForReading(path);
+    }
+    Result<std::unique_ptr<ByteSink>> createForWriting(const QString &path) override
+    {
+        return m_files.createForWriting(path);
+    }
+    bool sameFile(const QString &first, const QString &second) override { return m_files.sameFile(first, second); }
+
+private:
+    TextFileLayer &m_files;
+    QString m_path;
+    std::unique_ptr<ByteSource> m_keys;
+};
 
 ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options, bool quiet)
 {
@@ -81,7 +121,17 @@ ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options, 
     TerminalRunUi ui(errors, results.get(), quiet);
     SodiumRandomSource random;
     TerminalFileLayer files;
-    const RunOutcome outcome = RunGeneration(options, ui, ui, random, files);
+    std::unique_ptr<ByteSource> keys;
+    if (options.FromKey && options.FileOutput && countGoesOn(options) && !options.KeyFilePath.isEmpty()) {
+        Result<std::unique_ptr<ByteSource>> opened = files.openForReading(options.KeyFilePath);
+        if (!opened) {
+            errors.reportFailure(opened.failure());
+            return ExitStatus::Failed;
+        }
+        keys = std::move(*opened);
+    }
+    KeyFileOpenedFirst layer(files, options.KeyFilePath, std::move(keys));
+    const RunOutcome outcome = RunGeneration(options, ui, ui, random, layer);
     if (results)
         results->flush();
     const std::optional<TerminalRunUi::Message> message = ui.takeMessage();
@@ -152,14 +202,19 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
     options.UseUnderscore = !command.isSet(u"no-underscore"_s);
     if (command.isSet(u"symbols"_s)) {
         options.OwnSymbols = command.value(u"symbols"_s);
+        if (const std::optional<QString> refusal = undecodableSymbolsRefusal(options.OwnSymbols))
+            return command.refuse(*refusal);
         if (const std::optional<QString> refusal = symbolsRefusal(options.OwnSymbols))
             return command.refuse(*refusal);
     }
     options.FilterDuplicates = command.isSet(u"filter-duplicates"_s);
     const QString output = command.value(u"output"_s);
     options.FileOutput = command.isSet(u"output"_s) && output != u"-";
-    if (options.FileOutput)
+    if (options.FileOutput) {
         options.OutputFilePath = output;
+        if (const std::optional<QString> refusal = fileNameRefusal(output))
+            return command.refuse(*refusal);
+    }
     options.restrictions.excluded = command.value(u"exclude"_s);
     options.restrictions.noLookalikes = command.isSet(u"no-lookalikes"_s);
     options.everyClass = command.isSet(u"every-class"_s);
@@ -190,6 +245,16 @@ ExitStatus runConvertCommand(ErrorStream &errors, const QStringList &arguments)
     options.FileOutput = true;
     options.KeyFilePath = command.positional().at(0);
     options.OutputFilePath = command.positional().at(1);
+    for (const QString &path : {options.KeyFilePath, options.OutputFilePath}) {
+        if (const std::optional<QString> refusal = fileNameRefusal(path))
+            return command.refuse(*refusal);
+    }
+    // Before the run, which writes the output file's header first: a refused conversion
+    // leaves the output file as it was.
+    if (options.KeyFilePath.isEmpty() && countGoesOn(options)) {
+        errors.message(texts::fileNamesMissing(), texts::doneTitle());
+        return ExitStatus::Rejected;
+    }
     return runInTerminal(errors, options, command.isQuiet());
 }
 

@@ -2,6 +2,7 @@
 // key check dialog uses it.
 #include "Commands.h"
 
+#include "ArgumentBytes.h"
 #include "CommandParser.h"
 #include "ErrorStream.h"
 #include "StandardOutput.h"
@@ -63,6 +64,16 @@ ExitStatus deriveLines(LineReader &keys, StandardOutput &out, ErrorStream &error
     return ExitStatus::Success;
 }
 
+/// A --key-file the system would not get as typed is refused, as the command line.
+std::optional<ExitStatus> refusedKeyFileName(CommandParser &command)
+{
+    if (!command.isSet(keyFileOption))
+        return std::nullopt;
+    if (const std::optional<QString> refusal = fileNameRefusal(command.value(keyFileOption)))
+        return command.refuse(*refusal);
+    return std::nullopt;
+}
+
 /// The Key file named by --key-file ("-" for standard input), read as the desktop reads it.
 Result<std::unique_ptr<KeyLineReader>> openKeyFile(const CommandParser &command)
 {
@@ -112,6 +123,8 @@ ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
     const bool fromKeyFile = command.isSet(keyFileOption);
     if (fromKeyFile && !keys.isEmpty())
         return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
+    if (const std::optional<ExitStatus> refused = refusedKeyFileName(command))
+        return *refused;
 
     StandardOutput out(errors);
     if (fromKeyFile) {
@@ -150,6 +163,8 @@ ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
     const bool fromKeyFile = command.isSet(keyFileOption);
     if (fromKeyFile && given.size() == 2)
         return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
+    if (const std::optional<ExitStatus> refused = refusedKeyFileName(command))
+        return *refused;
 
     Result<QString> key = given.first();
     if (fromKeyFile) {

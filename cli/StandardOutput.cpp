@@ -2,6 +2,7 @@
 
 #include "ErrorStream.h"
 #include "ExitStatus.h"
+#include "LocaleText.h"
 #include "io/SystemFile.h"
 
 #include <cstdlib>
@@ -11,7 +12,7 @@ namespace parolex {
 
 StandardOutput::StandardOutput(ErrorStream &errors)
     : m_errors(errors), m_stream(SystemFile::standard(SystemFile::Standard::Output)),
-      m_encoder(QStringEncoder::System), m_buffer(bufferSize, Qt::Uninitialized)
+      m_buffer(bufferSize, Qt::Uninitialized)
 {}
 
 StandardOutput::~StandardOutput()
@@ -21,7 +22,7 @@ StandardOutput::~StandardOutput()
 
 void StandardOutput::writeLine(QStringView text)
 {
-    QByteArray bytes = m_encoder.encode(text);
+    QByteArray bytes = LocaleText::encode(text);
     bytes.append('\n');
     append(bytes);
 }
@@ -42,9 +43,7 @@ void StandardOutput::append(const QByteArray &bytes)
 void StandardOutput::writeRows(const PasswordBlock &block, qsizetype first, qsizetype count)
 {
     if (!m_rows.isPreparedFor(block.alphabet())) {
-        QStringEncoder encoder(QStringEncoder::System);
-        m_rows.prepare(block.alphabet(),
-                       [&encoder](QStringView character) { return QByteArray(encoder.encode(character)); });
+        m_rows.prepare(block.alphabet(), [](QStringView character) { return LocaleText::encode(character); });
     }
     const int width = block.width();
     const qsizetype longestLine = m_rows.longestRow(width) + 1;

@@ -6,7 +6,6 @@
 #include "text/RowEncoder.h"
 
 #include <QByteArray>
-#include <QStringEncoder>
 #include <memory>
 
 namespace parolex {
@@ -43,7 +42,6 @@ private:
 
     ErrorStream &m_errors;
     std::unique_ptr<SystemFile> m_stream;
-    QStringEncoder m_encoder;
     QByteArray m_buffer;
     qsizetype m_used = 0;
 

@@ -1,5 +1,6 @@
 #include "TerminalFailureTexts.h"
 
+#include "product/ProductInfo.h"
 #include "run/ReportRunError.h"
 
 namespace parolex {
@@ -15,8 +16,16 @@ QString terminalFailureText(Failure failure)
         return QStringLiteral(
             "磁盘已满（或超出了磁盘配额、文件大小的限制），没能全部写入，请腾出空间后重试。");
     default:
-        return runErrorText(failure);
+        break;
     }
+    if (hasOwnRunErrorText(failure))
+        return runErrorText(failure);
+    // The desktop's internal-error text sends the user to its About dialog, which a
+    // terminal does not have.
+    return QStringLiteral("程序出现内部错误，错误号为 %1。请检查命令行，以及标准输入、标准输出和标准错误的"
+                          "重定向，然后重试；如果还不能解决问题，请把错误号和所用的命令行发给 %2，不胜感激！")
+        .arg(failure.number())
+        .arg(product::mailAddress());
 }
 
 } // namespace parolex

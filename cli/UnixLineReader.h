@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LocaleText.h"
 #include "key/LineSplitter.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ namespace parolex {
 /// Text lines as Unix tools read them, for Keys piped into the terminal: LF ends a line, a
 /// CR right before that LF is dropped (a file written on Windows), and the last line needs
 /// no ending. Each line is decoded in the locale's encoding exactly as the program's
-/// arguments are, so `echo abc | parolex-cli derive` and `parolex-cli derive abc` derive
+/// arguments are (LocaleText), so `echo abc | parolex-cli derive` and `parolex-cli derive abc` derive
 /// the same Key. A Key file of the desktop is read by KeyLineReader instead.
 class UnixLineReader
 {
@@ -24,7 +25,7 @@ public:
     Failure readLine(QString &line)
     {
         const Failure failure = m_lines.readLine(m_bytes);
-        line = QString::fromLocal8Bit(m_bytes);
+        line = LocaleText::decode(m_bytes);
         return failure;
     }
 

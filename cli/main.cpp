@@ -4,6 +4,7 @@
 #include "CommandParser.h"
 #include "Commands.h"
 #include "ErrorStream.h"
+#include "LocaleText.h"
 #include "StandardOutput.h"
 #include "io/SystemFile.h"
 #include "product/ProductInfo.h"
@@ -70,5 +71,5 @@ int main(int argc, char *argv[])
     SystemFile::ignoreBrokenPipeSignal();
 
     ErrorStream errors;
-    return int(runCommandLine(errors, QCoreApplication::arguments()));
+    return int(runCommandLine(errors, LocaleText::arguments(argc, argv)));
 }

@@ -25,6 +25,13 @@ struct CliResult
 /// input; with @p outputFile set, standard output goes to that file instead of a pipe.
 CliResult runCli(const QStringList &arguments, const QByteArray &input = {}, const QString &outputFile = {});
 
+/// Runs parolex-cli through bash with @p arguments given as raw bytes, which need not be
+/// characters of any encoding, in @p folder, with the environment changed by @p environment
+/// (such as LC_ALL and LOCPATH). POSIX only.
+CliResult runCliWithBytes(const QList<QByteArray> &arguments, const QString &folder,
+                          const QList<std::pair<QString, QString>> &environment = {},
+                          const QByteArray &input = {});
+
 /// The tests that lean on a POSIX shell, its pipes and /dev/zero, /dev/full or flock(1)
 /// are skipped where there are none (Windows).
 #define PAROLEX_NEEDS_POSIX_TOOLS()                                                            \

@@ -67,6 +67,7 @@ private slots:
     void closedPipeEndsQuietly_data();
     void closedPipeEndsQuietly();
     void failedWriteToStandardOutputIsReported();
+    void internalErrorSaysWhatToDoOnATerminal();
 };
 
 void TestCliCommands::answersWithStatusAndMessage_data()
@@ -135,6 +136,34 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("A Key file that does not exist fails with number 53")
         << QStringList{u"convert"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 3 << QByteArray()
         << reported(53);
+    // keys.txt as the output file: a refused run must leave it as it was.
+    const QString smallPoolText =
+        u"您选择了两个或者两个以下可以生成密码的字符，这样的密码过于简单或无法生成，请重新设置。\n"_s;
+    QTest::newRow("Exclusions that leave too few characters leave the output file as it was")
+        << QStringList{u"generate"_s,   u"--no-letters"_s,     u"--no-upper"_s, u"--exclude"_s,
+                       u"0123456789_+-="_s, u"-o"_s, u"%DIR%/keys.txt"_s}
+        << 2 << QByteArray() << warning + smallPoolText;
+    QTest::newRow("A symbol the file cannot hold leaves the output file as it was")
+        << QStringList{u"generate"_s, u"--symbols"_s, u"+😀"_s, u"-o"_s, u"%DIR%/keys.txt"_s} << 2 << QByteArray()
+        << warning + u"自选字符中含有无法写入文本文件的字符，请重新设置。\n"_s;
+    QTest::newRow("A Key file that cannot be opened leaves the output file as it was")
+        << QStringList{u"convert"_s, u"%DIR%/missing.txt"_s, u"%DIR%/keys.txt"_s} << 3 << QByteArray()
+        << reported(53);
+    QTest::newRow("An empty Key file name leaves the output file as it was")
+        << QStringList{u"convert"_s, u""_s, u"%DIR%/keys.txt"_s} << 2 << QByteArray()
+        << u"[:)] 使用本功能您必须将输入输出文件填写完全。\n"_s;
+    const QString unfitSymbols =
+        warning + u"自选字符中含有回车、换行等控制字符，密码无法在一行中显示或粘贴，请重新设置。\n"_s;
+    QTest::newRow("DEL among the symbols is refused like a control character")
+        << QStringList{u"generate"_s, u"--symbols"_s, u"ab\u007f"_s} << 2 << QByteArray() << unfitSymbols;
+    QTest::newRow("The right-to-left override among the symbols is refused: it shows passwords reversed")
+        << QStringList{u"generate"_s, u"--symbols"_s, u"\u202e"_s} << 2 << QByteArray() << unfitSymbols;
+    QTest::newRow("A leading byte-order mark is a character of the Key")
+        << QStringList{u"derive"_s, u"\ufeffabc"_s, u"abc"_s} << 0
+        << (*DeriveKeyPassword(u"\ufeffabc"_s)).toUtf8() + "\n3002872312\n" << QString();
+    QTest::newRow("A Key with a leading byte-order mark is not the Key without it")
+        << QStringList{u"verify"_s, u"\ufeffabc"_s, u"3002872312"_s} << 1
+        << u"此Key不是由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
     QTest::newRow("Converting a Key file into itself is refused before it is emptied")
         << QStringList{u"convert"_s, u"%DIR%/keys.txt"_s, u"%DIR%/./keys.txt"_s} << 2 << QByteArray()
         << u"[:)] 输入文件和输出文件不能是同一个文件，请重新选择。\n"_s;
@@ -350,6 +379,12 @@ void TestCliCommands::keysFromStandardInput_data()
     QTest::newRow("a line too long fails with number 6 after the lines before it")
         << derive << QByteArray("abc\n") + QByteArray(300000, 'a') << QByteArray("3002872312\n") << 3
         << reported(6);
+    QTest::newRow("--key-file - counts a lone lead byte before CR LF, CR or the end as '?'")
+        << QStringList{u"derive"_s, u"--key-file"_s, u"-"_s} << QByteArray("x\x81\r\nx\xfe\rx\xa0")
+        << passwords({u"x?"_s, u"x?"_s, u"x?"_s}) << 0 << QString();
+    QTest::newRow("a byte-order mark at the start of standard input belongs to the first Key")
+        << derive << QByteArray("\xef\xbb\xbf" "abc\nabc\n") << passwords({u"\ufeffabc"_s, u"abc"_s}) << 0
+        << QString();
     QTest::newRow("verify PASSWORD takes the Key from the first line of standard input")
         << QStringList{u"verify"_s, u"3002872312"_s} << QByteArray("abc\r\nignored\n")
         << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toLocal8Bit() << 0 << QString();
@@ -497,6 +532,21 @@ void TestCliCommands::failedWriteToStandardOutputIsReported()
         result.errText(),
         reported(61, u"磁盘已满（或超出了磁盘配额、文件大小的限制），没能全部写入，请腾出空间后重试。"_s));
     QCOMPARE(result.exitCode, 3);
+}
+
+void TestCliCommands::internalErrorSaysWhatToDoOnATerminal()
+{
+    PAROLEX_NEEDS_POSIX_TOOLS();
+    // A closed standard output is no cause of its own: the terminal's internal-error text,
+    // which names the number and no dialog.
+    QProcess shell;
+    shell.start(u"bash"_s, {u"-c"_s, u"\"$0\" generate >&-"_s, cliPath()});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardError()),
+             reported(52, u"程序出现内部错误，错误号为 52。请检查命令行，以及标准输入、标准输出和标准错误的重定向，"
+                          u"然后重试；如果还不能解决问题，请把错误号和所用的命令行发给 tesmo@morvik-parolex.example，"
+                          u"不胜感激！"_s));
+    QCOMPARE(shell.exitCode(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestCliCommands)

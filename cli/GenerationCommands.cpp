@@ -58,30 +58,38 @@ bool countGoesOn(const GenerationOptions &options)
 }
 
 /// What the options leave to draw from, looked at before the run: --every-class asking for
-/// more classes than a password has places is refused in words that say so, the run's own
-/// checks refuse what they would refuse in the run, but before an output file is emptied,
-/// and --entropy tells the strength of one password.
+/// more classes than a password has places is refused in words that say so, and --entropy
+/// tells the strength of one password.
 std::optional<ExitStatus> weighPasswords(CommandParser &command, ErrorStream &errors,
                                          const GenerationOptions &options, bool entropy)
 {
     const CharacterPool pool = options.restrictions.apply(CharacterPool::build(options));
+    if (pool.size() < minPoolSize)
+        return std::nullopt;
     const int length = options.LengthText.trimmed().toInt();
     const ClassCoverage coverage(options, pool);
     const ExactCount qualifying = coverage.qualifyingPasswords(length);
-    if (pool.size() >= minPoolSize && qualifying.isZero())
+    if (qualifying.isZero())
         return command.refuse(u"选项 --every-class 要求每个密码都含有 %1 类字符，%2 位的密码放不下，"
                               "请加大 --length 或减少字符的种类。"_s.arg(coverage.requiredClassCount())
                                   .arg(length));
-    if (countGoesOn(options)) {
-        if (const std::optional<Rejection> rejection = randomOptionsRejection(options)) {
-            errors.message(rejection->text, rejection->title);
-            return ExitStatus::Rejected;
-        }
-    }
-    if (entropy && pool.size() >= minPoolSize)
+    if (entropy)
         errors.note(u"每个密码的强度为 %1 位熵，符合选项的密码共有 %2 个。"_s.arg(
             QString::number(coverage.entropyBits(length), 'f', 2), qualifying.toString()));
     return std::nullopt;
+}
+
+/// What the run's own checks would refuse, in the desktop's words, but before the run empties
+/// the output file: the terminal has no header to write first.
+std::optional<ExitStatus> refuseBeforeTheRun(ErrorStream &errors, const GenerationOptions &options)
+{
+    if (!countGoesOn(options))
+        return std::nullopt;
+    const std::optional<Rejection> rejection = randomOptionsRejection(options);
+    if (!rejection)
+        return std::nullopt;
+    errors.message(rejection->text, rejection->title);
+    return ExitStatus::Rejected;
 }
 
 /// The terminal's files, with the Key file opened before the run: a Key file that cannot be
@@ -220,6 +228,8 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
     options.everyClass = command.isSet(u"every-class"_s);
     if (const std::optional<ExitStatus> refused =
             weighPasswords(command, errors, options, command.isSet(u"entropy"_s)))
+        return *refused;
+    if (const std::optional<ExitStatus> refused = refuseBeforeTheRun(errors, options))
         return *refused;
     return runInTerminal(errors, options, command.isQuiet());
 }

@@ -1,3 +1,4 @@
+#include "run/RunChecks.h"
 #include "run/RunGeneration.h"
 #include "support/RunHarness.h"
 #include "text/Cp936.h"
@@ -140,6 +141,12 @@ void TestRunChecks::rejectsInOrder()
     QCOMPARE(ui.calls, calls);
     QCOMPARE(files.openCount(), 0);
     QVERIFY(!ui.progressLoaded);
+    // The same checks without a run, as a front end asks them before it touches a file.
+    if (!run.FromKey && readCount(run.CountText).verdict == CountVerdict::Accepted) {
+        const std::optional<Rejection> ahead = randomOptionsRejection(run);
+        QCOMPARE(ahead ? QStringList{u"message|Warning|"_s + ahead->title + u'|' + ahead->text} : QStringList(),
+                 ui.callsStartingWith(u"message|Warning"_s));
+    }
 }
 
 void TestRunChecks::acceptsAtTheLimits_data()

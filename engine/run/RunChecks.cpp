@@ -12,8 +12,6 @@ namespace parolex {
 namespace {
 
 constexpr int minLength = 1;
-constexpr int maxLength = 26;
-constexpr qsizetype maxOwnSymbols = 10;
 
 bool readDecimal(const QString &text, double &value)
 {
@@ -46,13 +44,13 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
     double lengthValue = 0;
     if (!readDecimal(options.LengthText, lengthValue))
         return Failure::TypeMismatch;
-    if (lengthValue > maxLength || lengthValue < minLength)
+    if (lengthValue > options.limits.maxLength || lengthValue < minLength)
         return run.reject(texts::lengthOutOfRange(), texts::warningTitle(), MessageIcon::Warning);
     // A fractional length becomes a whole number the way a conversion to an integer
     // rounds: to the nearest, halves to even.
     length = int(std::nearbyint(lengthValue));
 
-    if (characterCount(options.OwnSymbols) > maxOwnSymbols)
+    if (characterCount(options.OwnSymbols) > options.limits.maxOwnSymbols)
         return run.reject(texts::tooManySymbols(), texts::warningTitle(), MessageIcon::Warning);
     // A control character (CR, LF, tab, ...) would break a password's line in the file and
     // in the list, and cannot be pasted; the file would hold '?' where the list shows a

@@ -25,6 +25,16 @@ namespace {
 
 const QString countOption = u"count"_s;
 const QString lengthOption = u"length"_s;
+const QString punctuationOption = u"punctuation"_s;
+
+GenerationOptions punctuationOnly()
+{
+    GenerationOptions options;
+    options.UseLetters = options.UseUpperCase = options.UseDigits = options.UseUnderscore = false;
+    options.OwnSymbols.clear();
+    options.usePunctuation = true;
+    return options;
+}
 
 void addCountAndLength(CommandParser &command, const QString &countDescription,
                        const QString &lengthDescription)
@@ -37,6 +47,7 @@ void addCountAndLength(CommandParser &command, const QString &countDescription,
 /// be whole numbers in range: the output file's header quotes them.
 std::optional<ExitStatus> applyCountAndLength(CommandParser &command, GenerationOptions &options)
 {
+    const int maxLength = options.limits.maxLength;
     if (command.isSet(countOption)) {
         options.CountText = command.value(countOption);
         if (const std::optional<QString> refusal = countRefusal(options.CountText))
@@ -44,7 +55,7 @@ std::optional<ExitStatus> applyCountAndLength(CommandParser &command, Generation
     }
     if (command.isSet(lengthOption)) {
         options.LengthText = command.value(lengthOption);
-        if (const std::optional<QString> refusal = lengthRefusal(options.LengthText))
+        if (const std::optional<QString> refusal = lengthRefusal(options.LengthText, maxLength))
             return command.refuse(*refusal);
     }
     return std::nullopt;
@@ -165,18 +176,23 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
         errors, u"generate"_s,
         u"随机生成密码，字符、检查和输出文件的格式都与桌面程序的“常规”模式相同。\n"
         "密码写到标准输出，每行一个；给出 --output 时写入文件，标准输出为空，完成的提示写到标准错误。\n"
-        "--every-class、--no-lookalikes、--exclude 和 --entropy 只有终端版才有。不符合 --every-class "
+        "-y、--every-class、--no-lookalikes、--exclude 和 --entropy 只有终端版才有，长于 26 位的密码和多于 10 个"
+        "的自选字符也是。不符合 --every-class "
         "的密码整个丢弃、重新抽取，决不挪动或替换其中的字符，所以每个密码仍是在符合选项的所有密码中"
         "随机抽取的，字符池中每一项的机会都相同。选项留下的字符少于 3 个时，与桌面程序一样拒绝生成。"_s);
     addCountAndLength(command, u"生成的密码个数，0 至 16777216（默认 10；0 表示什么也不做）。"_s,
-                      u"密码的位数，1 至 26（默认 8）。"_s);
+                      u"密码的位数，1 至 128（默认 8）。"_s);
     command.addOption(QCommandLineOption(u"no-letters"_s, u"不用小写字母 a-z。"_s));
     command.addOption(QCommandLineOption(u"no-upper"_s, u"不用大写字母 A-Z。"_s));
     command.addOption(QCommandLineOption(u"no-digits"_s, u"不用数字 0-9。"_s));
     command.addOption(QCommandLineOption(u"no-underscore"_s, u"不用下划线 _。"_s));
+    command.addOption(QCommandLineOption({u"y"_s, punctuationOption},
+                                         u"加入 ASCII 的 31 个标点符号（下划线自成一类，不在其中）：%1。默认的自选字符都在其中，"
+                                         "所以不给 --symbols 时不再另加。"_s.arg(
+                                             CharacterPool::build(punctuationOnly()).toString())));
     command.addOption(QCommandLineOption(
         u"symbols"_s,
-        u"自选字符，最多 10 个，按输入的顺序加入（默认 +-=\\/）；--symbols \"\" 不用自选字符。"_s,
+        u"自选字符，最多 94 个，按输入的顺序加入（默认 +-=\\/）；--symbols \"\" 不用自选字符。"_s,
         u"TEXT"_s));
     command.addOption(QCommandLineOption(u"filter-duplicates"_s, u"滤掉重复的密码。"_s));
     command.addOption(QCommandLineOption(
@@ -186,7 +202,7 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
         u"FILE"_s));
     command.addOption(QCommandLineOption(
         u"every-class"_s, u"每个密码至少含有所用的每类字符中的一个：小写字母、大写字母、数字、下划线、"
-                          "自选字符；某类字符被 --exclude 或 --no-lookalikes 全部排除时不算在内。"_s));
+                          "标点符号、自选字符；某类字符被 --exclude 或 --no-lookalikes 全部排除时不算在内。"_s));
     QString lookalikes;
     for (const QChar c : PoolRestrictions::lookalikes())
         lookalikes += u' ' + c;
@@ -202,17 +218,23 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
         return *ended;
 
     GenerationOptions options; // the main window's fields after loading
+    options.limits = terminalLimits;
     if (const std::optional<ExitStatus> refused = applyCountAndLength(command, options))
         return *refused;
     options.UseLetters = !command.isSet(u"no-letters"_s);
     options.UseUpperCase = !command.isSet(u"no-upper"_s);
     options.UseDigits = !command.isSet(u"no-digits"_s);
     options.UseUnderscore = !command.isSet(u"no-underscore"_s);
+    options.usePunctuation = command.isSet(punctuationOption);
+    // The default symbols +-=\/ are punctuation already: added again they would stand in two
+    // entries each and come up twice as often as the rest.
+    if (options.usePunctuation)
+        options.OwnSymbols.clear();
     if (command.isSet(u"symbols"_s)) {
         options.OwnSymbols = command.value(u"symbols"_s);
         if (const std::optional<QString> refusal = undecodableSymbolsRefusal(options.OwnSymbols))
             return command.refuse(*refusal);
-        if (const std::optional<QString> refusal = symbolsRefusal(options.OwnSymbols))
+        if (const std::optional<QString> refusal = symbolsRefusal(options.OwnSymbols, options.limits.maxOwnSymbols))
             return command.refuse(*refusal);
     }
     options.FilterDuplicates = command.isSet(u"filter-duplicates"_s);

@@ -9,9 +9,6 @@ namespace parolex {
 
 namespace {
 
-constexpr int maxLength = 26;
-constexpr qsizetype maxOwnSymbols = 10;
-
 enum class Reading
 {
     Whole,
@@ -71,18 +68,18 @@ std::optional<QString> countRefusal(const QString &value)
     return wholeNumberRefusal(u"--count"_s, value, 0, countLimit, u"密码个数"_s);
 }
 
-std::optional<QString> lengthRefusal(const QString &value)
+std::optional<QString> lengthRefusal(const QString &value, int maxLength)
 {
     return wholeNumberRefusal(u"--length"_s, value, 1, maxLength, u"密码位数"_s);
 }
 
-std::optional<QString> symbolsRefusal(const QString &value)
+std::optional<QString> symbolsRefusal(const QString &value, qsizetype maxSymbols)
 {
     const qsizetype count = characterCount(value);
-    if (count <= maxOwnSymbols)
+    if (count <= maxSymbols)
         return std::nullopt;
     return u"选项 --symbols 的值“%1”有 %2 个字符，自选字符最多为 %3 个。"_s.arg(value).arg(count).arg(
-        maxOwnSymbols);
+        maxSymbols);
 }
 
 } // namespace parolex

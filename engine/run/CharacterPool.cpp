@@ -8,13 +8,15 @@ namespace parolex {
 CharacterPool CharacterPool::build(const GenerationOptions &options)
 {
     QList<char32_t> entries;
-    entries.reserve(63 + options.OwnSymbols.size());
-    // Ascending code order: digits (48-57), capitals (65-90), underscore (95), small letters (97-122).
+    entries.reserve(94 + options.OwnSymbols.size());
+    // Ascending code order: digits (48-57), capitals (65-90), underscore (95), small letters
+    // (97-122), and the punctuation between and around them.
     for (char32_t c = 0; c < 128; ++c) {
         const bool wanted = (options.UseDigits && c >= U'0' && c <= U'9') ||
                             (options.UseUpperCase && c >= U'A' && c <= U'Z') ||
                             (options.UseUnderscore && c == U'_') ||
-                            (options.UseLetters && c >= U'a' && c <= U'z');
+                            (options.UseLetters && c >= U'a' && c <= U'z') ||
+                            (options.usePunctuation && isAsciiPunctuation(c));
         if (wanted)
             entries.append(c);
     }
@@ -29,6 +31,13 @@ QString CharacterPool::toString() const
     for (char32_t c : m_entries)
         appendCodePoint(text, c);
     return text;
+}
+
+bool isAsciiPunctuation(char32_t c)
+{
+    const bool printable = c > U' ' && c < 0x7f;
+    const bool alphanumeric = (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+    return printable && !alphanumeric && c != U'_';
 }
 
 qsizetype characterCount(QStringView text)

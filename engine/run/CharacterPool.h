@@ -15,8 +15,8 @@ public:
     CharacterPool() = default;
     explicit CharacterPool(QList<char32_t> entries) : m_entries(std::move(entries)) {}
 
-    /// Digits, upper case, underscore and lower case in ascending code order as the
-    /// options ask, then every own symbol in the order typed, repeats included.
+    /// Digits, upper case, underscore, lower case and punctuation in ascending code order
+    /// as the options ask, then every own symbol in the order typed, repeats included.
     static CharacterPool build(const GenerationOptions &options);
 
     qsizetype size() const { return m_entries.size(); }
@@ -29,6 +29,10 @@ public:
 private:
     QList<char32_t> m_entries;
 };
+
+/// The 31 printable ASCII characters that are neither letters, digits nor the underscore
+/// (which is a class of its own): !"#$%&'()*+,-./:;<=>?@[\]^`{|}~
+bool isAsciiPunctuation(char32_t c);
 
 /// Number of characters of @p text as the run counts them (code points, so a character
 /// outside the Basic Multilingual Plane counts once).

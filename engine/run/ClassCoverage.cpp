@@ -27,6 +27,8 @@ ClassCoverage::ClassCoverage(const GenerationOptions &options, const CharacterPo
             classes |= Digits;
         if (options.UseUnderscore && c == U'_')
             classes |= Underscore;
+        if (options.usePunctuation && isAsciiPunctuation(c))
+            classes |= Punctuation;
         if (own.contains(c))
             classes |= OwnSymbols;
         m_characters.append(c);

@@ -13,10 +13,10 @@ struct GenerationOptions;
 /// test a candidate has to pass, and what that leaves: the number of passwords that qualify
 /// and the strength of one of them.
 ///
-/// The classes are letters a-z, capitals A-Z, digits, the underscore and the own symbols,
-/// each as far as the options choose it. A class counts only when the pool still holds one
-/// of its characters (exclusions may have taken them all). A character may belong to two
-/// classes (an own symbol 'a' beside the letters) and then covers both.
+/// The classes are letters a-z, capitals A-Z, digits, the underscore, ASCII punctuation
+/// and the own symbols, each as far as the options choose it. A class counts only when the
+/// pool still holds one of its characters (exclusions may have taken them all). A character
+/// may belong to two classes (an own symbol 'a' beside the letters) and then covers both.
 ///
 /// A kept password stays a uniform draw over the passwords that qualify: candidates that
 /// miss a class are thrown away whole, so what remains is the plain draw limited to the
@@ -57,7 +57,8 @@ private:
         Capitals = 2,
         Digits = 4,
         Underscore = 8,
-        OwnSymbols = 16
+        OwnSymbols = 16,
+        Punctuation = 32
     };
 
     /// Σ over the sets S of required classes of (−1)^|S| · (Σ weight of the characters

@@ -7,7 +7,8 @@
 namespace parolex {
 
 /// A whole number of passwords, counted exactly: 73 characters over 26 places alone give
-/// about 2^161 passwords, far beyond 64 bits. Unsigned, 256 bits wide.
+/// about 2^161 passwords, far beyond 64 bits, and the terminal's largest pool, 188 entries
+/// over 128 places, about 2^967. Unsigned, 1024 bits wide.
 class ExactCount
 {
 public:
@@ -32,7 +33,7 @@ public:
     QString toString() const;
 
 private:
-    static constexpr int limbCount = 8;
+    static constexpr int limbCount = 32;
     std::array<quint32, limbCount> m_limbs{}; ///< least significant first
 };
 

@@ -6,6 +6,14 @@
 
 namespace parolex {
 
+/// How long a password and how many own symbols a random run accepts: the desktop keeps
+/// these, the terminal allows more.
+struct RunLimits
+{
+    int maxLength = 26;
+    qsizetype maxOwnSymbols = 10;
+};
+
 /// The options of one run, read once from the main window's controls (or the terminal's
 /// arguments) when the run starts. Field names follow the controls they come from.
 struct GenerationOptions
@@ -26,6 +34,8 @@ struct GenerationOptions
     QString KeyText;               ///< the single Key of a Key run without file output
     PoolRestrictions restrictions; ///< terminal only: characters left out of the pool
     bool everyClass = false;       ///< terminal only: a password must contain every chosen class
+    bool usePunctuation = false;   ///< terminal only: the ASCII punctuation characters other than '_'
+    RunLimits limits;
 };
 
 } // namespace parolex

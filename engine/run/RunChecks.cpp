@@ -12,8 +12,6 @@ namespace parolex {
 namespace {
 
 constexpr int minLength = 1;
-constexpr int maxLength = 26;
-constexpr qsizetype maxOwnSymbols = 10;
 
 bool readDecimal(const QString &text, double &value)
 {
@@ -46,9 +44,9 @@ std::optional<Rejection> warning(const QString &text)
     return Rejection{text, texts::warningTitle(), MessageIcon::Warning};
 }
 
-std::optional<Rejection> lengthRejection(double lengthValue)
+std::optional<Rejection> lengthRejection(const GenerationOptions &options, double lengthValue)
 {
-    if (lengthValue > maxLength || lengthValue < minLength)
+    if (lengthValue > options.limits.maxLength || lengthValue < minLength)
         return warning(texts::lengthOutOfRange());
     return std::nullopt;
 }
@@ -62,7 +60,7 @@ int wholeLength(double lengthValue)
 
 std::optional<Rejection> ownSymbolsRejection(const GenerationOptions &options)
 {
-    if (characterCount(options.OwnSymbols) > maxOwnSymbols)
+    if (characterCount(options.OwnSymbols) > options.limits.maxOwnSymbols)
         return warning(texts::tooManySymbols());
     // The file would hold '?' where the list shows a character that code page 936 cannot
     // hold, and a line break would split a password's line there too.
@@ -98,7 +96,7 @@ RunStep checkRandomOptions(RunContext &run, int &length, CharacterPool &pool)
     double lengthValue = 0;
     if (!readDecimal(options.LengthText, lengthValue))
         return Failure::TypeMismatch;
-    if (const std::optional<Rejection> refused = lengthRejection(lengthValue))
+    if (const std::optional<Rejection> refused = lengthRejection(options, lengthValue))
         return rejected(run, *refused);
     length = wholeLength(lengthValue);
 
@@ -117,7 +115,7 @@ std::optional<Rejection> randomOptionsRejection(const GenerationOptions &options
     double lengthValue = 0;
     if (!readDecimal(options.LengthText, lengthValue))
         return std::nullopt;
-    if (std::optional<Rejection> refused = lengthRejection(lengthValue))
+    if (std::optional<Rejection> refused = lengthRejection(options, lengthValue))
         return refused;
     if (std::optional<Rejection> refused = ownSymbolsRejection(options))
         return refused;

@@ -32,7 +32,7 @@ _parolex_cli()
             ;;
         generate)
             options="-c --count -l --length --no-letters --no-upper --no-digits --no-underscore
-                     --symbols --filter-duplicates -o --output --every-class --no-lookalikes
+                     -y --punctuation --symbols --filter-duplicates -o --output --every-class --no-lookalikes
                      --exclude --entropy -q --quiet -h --help"
             case $prev in
                 -o | --output) files=yes ;;

@@ -18,12 +18,13 @@ complete -c parolex-cli -n "__fish_seen_subcommand_from $commands" -s h -l help 
 
 set -l generate "__fish_seen_subcommand_from generate"
 complete -c parolex-cli -n $generate -s c -l count -x -d "密码个数 (0-16777216)"
-complete -c parolex-cli -n $generate -s l -l length -x -d "密码位数 (1-26)"
+complete -c parolex-cli -n $generate -s l -l length -x -d "密码位数 (1-128)"
 complete -c parolex-cli -n $generate -l no-letters -d "不用小写字母 a-z"
 complete -c parolex-cli -n $generate -l no-upper -d "不用大写字母 A-Z"
 complete -c parolex-cli -n $generate -l no-digits -d "不用数字 0-9"
 complete -c parolex-cli -n $generate -l no-underscore -d "不用下划线 _"
-complete -c parolex-cli -n $generate -l symbols -x -d "自选字符，最多 10 个"
+complete -c parolex-cli -n $generate -s y -l punctuation -d "加入 31 个 ASCII 标点符号"
+complete -c parolex-cli -n $generate -l symbols -x -d "自选字符，最多 94 个"
 complete -c parolex-cli -n $generate -l filter-duplicates -d 滤掉重复的密码
 complete -c parolex-cli -n $generate -s o -l output -r -F -d "把密码写入文件（- 为标准输出）"
 complete -c parolex-cli -n $generate -l every-class -d 每个选中的字符类至少出现一次

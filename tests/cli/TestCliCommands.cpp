@@ -86,7 +86,7 @@ void TestCliCommands::answersWithStatusAndMessage_data()
         << QStringList{u"convert"_s, u"--count"_s, u" 0"_s, u"%DIR%/missing.txt"_s, u"%DIR%/out.txt"_s} << 0
         << QByteArray() << QString();
     const QString countRange = u"，密码个数应为 0 至 16777216。"_s;
-    const QString lengthRange = u"，密码位数应为 1 至 26。"_s;
+    const QString lengthRange = u"，密码位数应为 1 至 128。"_s;
     QTest::newRow("A count above the limit names the option and its range")
         << QStringList{u"generate"_s, u"--count"_s, u"16777217"_s} << 2 << QByteArray()
         << usageNote(u"选项 --count 的值“16777217”太大"_s + countRange, u" generate"_s);
@@ -103,18 +103,22 @@ void TestCliCommands::answersWithStatusAndMessage_data()
     QTest::newRow("A count in a conversion is checked the same way")
         << QStringList{u"convert"_s, u"-c"_s, u"1e3"_s, u"%DIR%/keys.txt"_s, u"%DIR%/out.txt"_s} << 2
         << QByteArray() << usageNote(u"选项 --count 的值“1e3”不是整数"_s + countRange, u" convert"_s);
-    QTest::newRow("A length of 27 is too large")
-        << QStringList{u"generate"_s, u"--length"_s, u"27"_s} << 2 << QByteArray()
-        << usageNote(u"选项 --length 的值“27”太大"_s + lengthRange, u" generate"_s);
+    QTest::newRow("A length of 129 is too large")
+        << QStringList{u"generate"_s, u"--length"_s, u"129"_s} << 2 << QByteArray()
+        << usageNote(u"选项 --length 的值“129”太大"_s + lengthRange, u" generate"_s);
+    QTest::newRow("The header length of a conversion keeps the desktop's 26")
+        << QStringList{u"convert"_s, u"-l"_s, u"27"_s, u"%DIR%/keys.txt"_s, u"%DIR%/out.txt"_s} << 2
+        << QByteArray()
+        << usageNote(u"选项 --length 的值“27”太大，密码位数应为 1 至 26。"_s, u" convert"_s);
     QTest::newRow("A length of 0 is too small")
         << QStringList{u"generate"_s, u"-l0"_s} << 2 << QByteArray()
         << usageNote(u"选项 --length 的值“0”太小"_s + lengthRange, u" generate"_s);
     QTest::newRow("A length that is no number is refused as typed, not as failure 13")
         << QStringList{u"generate"_s, u"--length"_s, u"x"_s} << 2 << QByteArray()
         << usageNote(u"选项 --length 的值“x”不是整数"_s + lengthRange, u" generate"_s);
-    QTest::newRow("Eleven own symbols are refused with the limit")
-        << QStringList{u"generate"_s, u"--symbols"_s, u"0123456789a"_s} << 2 << QByteArray()
-        << usageNote(u"选项 --symbols 的值“0123456789a”有 11 个字符，自选字符最多为 10 个。"_s,
+    QTest::newRow("95 own symbols are refused with the limit")
+        << QStringList{u"generate"_s, u"--symbols"_s, QString(95, u'+')} << 2 << QByteArray()
+        << usageNote(u"选项 --symbols 的值“"_s + QString(95, u'+') + u"”有 95 个字符，自选字符最多为 94 个。"_s,
                      u" generate"_s);
     QTest::newRow("Exclusions that leave too few characters get the desktop's message")
         << QStringList{u"generate"_s, u"--no-letters"_s, u"--no-upper"_s, u"--exclude"_s, u"0123456789_+-="_s}

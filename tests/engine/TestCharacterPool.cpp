@@ -28,23 +28,27 @@ void TestCharacterPool::buildsThePool_data()
     QTest::addColumn<bool>("digits");
     QTest::addColumn<bool>("underscore");
     QTest::addColumn<QString>("symbols");
+    QTest::addColumn<bool>("punctuation");
     QTest::addColumn<QString>("pool");
 
     const QString digits = u"0123456789"_s;
     const QString upper = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s;
     const QString lower = u"abcdefghijklmnopqrstuvwxyz"_s;
     QTest::newRow("all four classes and the design symbols give 68 entries in code order")
-        << true << true << true << true << u"+-=\\/"_s << digits + upper + u"_"_s + lower + u"+-=\\/"_s;
-    QTest::newRow("underscore alone is one entry") << false << false << false << true << QString() << u"_"_s;
+        << true << true << true << true << u"+-=\\/"_s << false << digits + upper + u"_"_s + lower + u"+-=\\/"_s;
+    QTest::newRow("underscore alone is one entry") << false << false << false << true << QString() << false << u"_"_s;
     QTest::newRow("underscore with a and b gives three")
-        << false << false << false << true << u"ab"_s << u"_ab"_s;
-    QTest::newRow("digits alone give ten") << false << false << true << false << QString() << digits;
+        << false << false << false << true << u"ab"_s << false << u"_ab"_s;
+    QTest::newRow("digits alone give ten") << false << false << true << false << QString() << false << digits;
     QTest::newRow("letters with aaa hold a four times")
-        << true << false << false << false << u"aaa"_s << lower + u"aaa"_s;
+        << true << false << false << false << u"aaa"_s << false << lower + u"aaa"_s;
     QTest::newRow("capitals do not depend on letters")
-        << false << true << false << false << QString() << upper;
+        << false << true << false << false << QString() << false << upper;
     QTest::newRow("blanks, repeats and Chinese symbols are entries as typed")
-        << false << false << true << false << u" 中1 😀"_s << digits + u" 中1 😀"_s;
+        << false << false << true << false << u" 中1 😀"_s << false << digits + u" 中1 😀"_s;
+    QTest::newRow("punctuation joins the classes in code order, and own symbols follow")
+        << true << true << true << true << u"!"_s << true
+        << uR"(!"#$%&'()*+,-./)"_s + digits + uR"(:;<=>?@)"_s + upper + uR"([\]^_`)"_s + lower + u"{|}~!"_s;
 }
 
 void TestCharacterPool::buildsThePool()
@@ -54,6 +58,7 @@ void TestCharacterPool::buildsThePool()
     QFETCH(bool, digits);
     QFETCH(bool, underscore);
     QFETCH(QString, symbols);
+    QFETCH(bool, punctuation);
     QFETCH(QString, pool);
 
     GenerationOptions options;
@@ -62,6 +67,7 @@ void TestCharacterPool::buildsThePool()
     options.UseDigits = digits;
     options.UseUnderscore = underscore;
     options.OwnSymbols = symbols;
+    options.usePunctuation = punctuation;
     const CharacterPool built = CharacterPool::build(options);
     QCOMPARE(built.toString(), pool);
     QCOMPARE(built.size(), characterCount(pool));

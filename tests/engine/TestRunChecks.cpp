@@ -45,6 +45,13 @@ GenerationOptions options(const QString &count, const QString &length, const QSt
     return o;
 }
 
+/// The same with the terminal's larger limits.
+GenerationOptions longer(GenerationOptions o)
+{
+    o.limits = {128, 94};
+    return o;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(parolex::GenerationOptions)
@@ -91,6 +98,12 @@ void TestRunChecks::rejectsInOrder_data()
         << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
     QTest::newRow("a length of 27") << options(u"10"_s, u"27"_s, all, design)
                                     << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
+    QTest::newRow("a length above larger limits is rejected with the same text")
+        << longer(options(u"10"_s, u"129"_s, all, design))
+        << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
+    QTest::newRow("own symbols above larger limits too")
+        << longer(options(u"10"_s, u"8"_s, all, QString(95, u'+')))
+        << QStringList{u"showProgress"_s, tooManySymbols, u"closeProgress"_s};
     QTest::newRow("a length that is no number is failure 13")
         << options(u"10"_s, u"eight"_s, all, design)
         << QStringList{u"showProgress"_s, error13, u"closeProgress"_s};
@@ -161,6 +174,9 @@ void TestRunChecks::acceptsAtTheLimits_data()
         << options(u"2.9"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s) << QStringList{u"0"_s, u"A"_s};
     QTest::newRow("a length of 26") << options(u"1"_s, u"26"_s, u"lud_"_s, u"+-=\\/"_s)
                                     << QStringList{u"0A0A0A0A0A0A0A0A0A0A0A0A0A"_s};
+    QTest::newRow("larger limits take 128 characters and 94 own symbols")
+        << longer(options(u"1"_s, u"128"_s, QString(), u"01"_s + QString(92, u'+')))
+        << QStringList{u"0+"_s.repeated(64)};
     QTest::newRow("ten own symbols") << options(u"1"_s, u"2"_s, u"lud_"_s, u"+-=\\/+-=\\/"_s)
                                      << QStringList{u"0A"_s};
     QTest::newRow("underscore with a and b makes a pool of 3")

@@ -190,6 +190,7 @@ private Q_SLOTS:
         bool closedDuringRun = false;
         bool secondStartDrewNothing = false;
         bool reloaded = false;
+        QTimer watch;
         // Runs at the first event pass of the run: the user closes the progress window, which
         // enables the main window, and presses start again.
         QTimer::singleShot(0, f.main, [&] {
@@ -204,10 +205,15 @@ private Q_SLOTS:
             start(f);
             secondStartDrewNothing = f.random.bytesServed == drawn;
             closedDuringRun = true;
-            QTimer::singleShot(0, f.main, [&] {
-                // The run's next progress step has loaded the window again.
-                reloaded = !runReturned && shownWindow<Waiting>() && !f.main->isEnabled();
+            // Some event passes may come before the run's next progress step loads the window
+            // again (a slow build draws a whole batch first): look at every pass until it has.
+            watch.callOnTimeout(f.main, [&] {
+                if (!runReturned && shownWindow<Waiting>() && !f.main->isEnabled()) {
+                    reloaded = true;
+                    watch.stop();
+                }
             });
+            watch.start(0);
         });
         start(f);
         runReturned = true;

@@ -79,8 +79,8 @@ protected:
     {
         if (watched != m_window)
             return false;
-        const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseMove) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
             // A release the grab never saw must not leave the window glued to the pointer.
             if (!(mouse->buttons() & Qt::LeftButton))
                 finish();
@@ -89,7 +89,7 @@ protected:
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            if (mouse->button() == Qt::LeftButton)
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 finish();
             return true;
         }

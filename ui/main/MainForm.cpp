@@ -60,7 +60,11 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
     load();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    // The controls going with the window move the focus; this window no longer follows it.
+    disconnect(m_focusFollower);
+}
 
 void MainForm::load()
 {
@@ -148,7 +152,8 @@ void MainForm::connectHandlers()
     connect(m_ui->CoCode, &QComboBox::activated, this, &MainForm::coCodeClick);
     connect(m_ui->Iinput, &QAbstractButton::clicked, this, &MainForm::iinputClick);
     connect(m_ui->IOutput, &QAbstractButton::clicked, this, &MainForm::iOutputClick);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+    m_focusFollower =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
 }
 
 void MainForm::followFocus(QWidget *now)

@@ -78,6 +78,7 @@ private:
     bool m_keyMode = false;
     /// The control that last held the focus here; disabling the window takes the focus away.
     QPointer<QWidget> m_lastFocus;
+    QMetaObject::Connection m_focusFollower;
     /// Set when the window was closed during a run: the program ends when the run has.
     bool m_endAfterRun = false;
 };

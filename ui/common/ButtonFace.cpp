@@ -1,16 +1,30 @@
 #include "common/ButtonFace.h"
 
+#include "common/ButtonKeys.h"
+#include "common/SharedStyle.h"
+
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace parolex {
 namespace {
+
+// The system's focus mark on a button: a rectangle of dots one pixel apart.
+void drawDottedFocusRect(QPainter &painter, const QRect &rect, const QPalette &palette)
+{
+    painter.save();
+    QPen dots(palette.color(QPalette::ButtonText), 0);
+    dots.setCosmetic(true);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
 
 // Keeps the platform style for everything but the panel of a push button.
 class FlatButtonStyle : public QProxyStyle
@@ -36,18 +50,25 @@ public:
         }
         drawButtonFace(*painter, face, option->palette, option->state.testAnyFlags(State_Sunken | State_On));
     }
-};
 
-QStyle *flatButtonStyle()
-{
-    // One style for every flat button; it goes with the application.
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new FlatButtonStyle;
-        style->setParent(QCoreApplication::instance());
+    // Bevel, caption and the system's dotted focus mark inside the edge: platform styles draw
+    // their focus in the panel or not at all without a keyboard move.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (element != CE_PushButton || !button) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        proxy()->drawControl(CE_PushButtonBevel, button, painter, widget);
+        QStyleOptionButton label = *button;
+        label.rect = proxy()->subElementRect(SE_PushButtonContents, button, widget);
+        proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
+        if (button->state & State_HasFocus)
+            drawDottedFocusRect(*painter, button->rect.adjusted(4, 4, -4, -4), button->palette);
     }
-    return style;
-}
+};
 
 } // namespace
 
@@ -64,10 +85,7 @@ void drawButtonFace(QPainter &painter, const QRect &rect, const QPalette &palett
 
 void drawFocusFrame(QPainter &painter, const QWidget *widget, const QRect &rect)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(widget);
-    option.rect = rect;
-    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+    drawDottedFocusRect(painter, rect, widget->palette());
 }
 
 void useFlatFace(QAbstractButton *button)
@@ -75,7 +93,8 @@ void useFlatFace(QAbstractButton *button)
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, buttonFaceGrey());
     button->setPalette(palette);
-    button->setStyle(flatButtonStyle());
+    button->setStyle(sharedStyle<FlatButtonStyle>());
+    pressOnEnter(button);
 }
 
 } // namespace parolex

@@ -19,11 +19,12 @@ QColor buttonFaceGrey();
 /// Draws the face and its edge over @p rect with @p palette's button colours.
 void drawButtonFace(QPainter &painter, const QRect &rect, const QPalette &palette, bool sunken);
 
-/// The platform style's focus frame over @p rect of @p widget, for buttons that paint
-/// themselves.
+/// The focus mark of a focused button, a dotted rectangle over @p rect of @p widget, for
+/// buttons that paint themselves; the flat push buttons draw the same.
 void drawFocusFrame(QPainter &painter, const QWidget *widget, const QRect &rect);
 
-/// Gives a push button the grey face in every state and draws it with drawButtonFace().
+/// Gives a push button the grey face in every state and draws it with drawButtonFace(); Enter
+/// presses it while it has the focus.
 void useFlatFace(QAbstractButton *button);
 
 } // namespace parolex

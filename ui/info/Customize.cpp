@@ -76,11 +76,12 @@ Customize::Customize(Forms &forms)
     m_ui->Label6->setCursor(linkCursor());
     m_ui->Label7->setCursor(linkCursor());
 
-    connect(m_ui->Label6, &ClickableLabel::clicked, this, [] { OpenWebPage(product::webAddress()); });
-    connect(m_ui->Label7, &ClickableLabel::clicked, this, [] { OpenMailLink(product::mailAddress()); });
+    connect(m_ui->Label6, &ClickableLabel::clicked, this, [this] { OpenWebPage(product::webAddress(), this); });
+    connect(m_ui->Label7, &ClickableLabel::clicked, this, [this] { OpenMailLink(product::mailAddress(), this); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &Customize::unload);
 
     ApplySkin(this);
+    centreOver(m_forms.mainWindow());
     SetAlwaysOnTop(this, true);
     if (QWidget *main = m_forms.mainWindow())
         main->setEnabled(false);

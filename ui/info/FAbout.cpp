@@ -38,10 +38,11 @@ FAbout::FAbout(Forms &forms)
     m_ui->Label1->setText(product::webAddress());
 
     connect(m_ui->Label5, &ClickableLabel::clicked, this, [this] { m_forms.showAbout(); });
-    connect(m_ui->Label1, &ClickableLabel::clicked, this, [] { OpenWebPage(product::webAddress()); });
-    connect(m_ui->A3, &ClickableLabel::clicked, this, [this] { OpenMailLink(m_ui->A3->text()); });
+    connect(m_ui->Label1, &ClickableLabel::clicked, this, [this] { OpenWebPage(product::webAddress(), this); });
+    connect(m_ui->A3, &ClickableLabel::clicked, this, [this] { OpenMailLink(m_ui->A3->text(), this); });
 
     ApplySkin(this);
+    centreOver(m_forms.mainWindow());
     QPalette palette = m_ui->Text3->palette();
     palette.setColor(QPalette::Base, textBoxGrey);
     m_ui->Text3->setPalette(palette);

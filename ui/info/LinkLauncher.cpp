@@ -2,6 +2,8 @@
 
 #include "common/MessageBox.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <QtGlobal>
 #include <utility>
 
@@ -14,8 +16,16 @@ BrowserStarter &currentStarter()
     return starter;
 }
 
-void openLink(LinkKind kind, const QString &address)
+// The failure may be reported later, from the event loop, when the opener has ended.
+QPointer<QWidget> &linkWindow()
 {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+void openLink(LinkKind kind, const QString &address, QWidget *raisedBy)
+{
+    linkWindow() = raisedBy;
     const BrowserCommand command = composeBrowserCommand(qEnvironmentVariable("windir"), kind, address);
     const BrowserStarter &starter = currentStarter();
     const bool started = starter ? starter(command) : startBrowserMinimized(command);
@@ -36,7 +46,8 @@ BrowserCommand composeBrowserCommand(QStringView windir, LinkKind kind, QStringV
 
 void reportBrowserFailure()
 {
-    MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"));
+    MessageBox::show(QStringLiteral("无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"), {},
+                     QMessageBox::NoIcon, linkWindow());
 }
 
 BrowserStarter setBrowserStarter(BrowserStarter starter)
@@ -44,14 +55,14 @@ BrowserStarter setBrowserStarter(BrowserStarter starter)
     return std::exchange(currentStarter(), std::move(starter));
 }
 
-void OpenWebPage(const QString &address)
+void OpenWebPage(const QString &address, QWidget *raisedBy)
 {
-    openLink(LinkKind::Web, address);
+    openLink(LinkKind::Web, address, raisedBy);
 }
 
-void OpenMailLink(const QString &address)
+void OpenMailLink(const QString &address, QWidget *raisedBy)
 {
-    openLink(LinkKind::Mail, address);
+    openLink(LinkKind::Mail, address, raisedBy);
 }
 
 } // namespace parolex

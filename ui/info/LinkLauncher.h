@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <functional>
 
+class QWidget;
+
 namespace parolex {
 
 // The link operations of the information dialogs (module MainBAS): a web or mail address
@@ -44,10 +46,11 @@ BrowserStarter setBrowserStarter(BrowserStarter starter);
 bool startBrowserMinimized(const BrowserCommand &command);
 
 /// Tells the user that the browser could not be started and the address is to be visited
-/// by hand.
+/// by hand, in a message centred on the window whose link was followed last.
 void reportBrowserFailure();
 
-void OpenWebPage(const QString &address);
-void OpenMailLink(const QString &address);
+/// @p raisedBy is the window whose link it is; a failure is reported over it.
+void OpenWebPage(const QString &address, QWidget *raisedBy = nullptr);
+void OpenMailLink(const QString &address, QWidget *raisedBy = nullptr);
 
 } // namespace parolex

@@ -26,6 +26,7 @@ FCheck::FCheck(Forms &forms)
     SetAlwaysOnTop(m_forms.mainWindow(), false);
     m_forms.untickMainAlwaysOnTop();
     ApplySkin(this);
+    centreOver(m_forms.mainWindow());
 }
 
 FCheck::~FCheck() = default;
@@ -37,15 +38,11 @@ void FCheck::titleHelpClicked()
 
 void FCheck::keyPressEvent(QKeyEvent *event)
 {
-    // Outside a QDialog no button is the default one: Enter presses the focused button, or
-    // "确定" from the fields; Escape leaves.
+    // A focused button takes Enter itself; from the fields Enter checks, and Escape leaves.
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
-        else
-            m_ui->Command1->click();
+        m_ui->Command1->click();
         return;
     case Qt::Key_Escape:
         m_ui->Command2->click();
@@ -61,7 +58,7 @@ void FCheck::checkKey()
     const Result<bool> match = keyMatchesPassword(m_ui->Text1->text(), m_ui->Text2->text());
     if (!match) {
         // The Key is too long to derive; the last outcome stays on view.
-        MessageBox::show(runErrorText(match.failure()), {}, QMessageBox::Information);
+        MessageBox::show(runErrorText(match.failure()), {}, QMessageBox::Information, this);
         return;
     }
     showOutcome(*match);

@@ -1,8 +1,8 @@
 #include "main/BrowseButton.h"
 
 #include "common/ButtonFace.h"
+#include "common/ButtonKeys.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace parolex {
@@ -10,6 +10,7 @@ namespace parolex {
 BrowseButton::BrowseButton(QWidget *parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    pressOnEnter(this);
 }
 
 void BrowseButton::paintEvent(QPaintEvent *)
@@ -19,16 +20,6 @@ void BrowseButton::paintEvent(QPaintEvent *)
     painter.drawPixmap(rect(), icon().pixmap(size(), isEnabled() ? QIcon::Normal : QIcon::Disabled));
     if (hasFocus())
         drawFocusFrame(painter, this, rect());
-}
-
-void BrowseButton::keyPressEvent(QKeyEvent *event)
-{
-    // Space is the button's own key; Enter does the same here, as on the dialogs' buttons.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace parolex

@@ -11,16 +11,18 @@ CaptionBlink::CaptionBlink(QAbstractButton *button)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &CaptionBlink::tick);
-    // The caption is black until it blinks. Set for every colour group, it keeps its colour
-    // while a run disables the window instead of turning the disabled grey.
+    // The caption is black until it blinks.
     setCaptionColour(Qt::black);
     m_timer->start();
 }
 
 void CaptionBlink::setCaptionColour(const QColor &colour)
 {
+    // Only for an enabled button: disabled, the caption is grey like every other one, and it
+    // shows the blink's colour of the moment again when the button comes back.
     QPalette palette = m_button->palette();
-    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
     m_button->setPalette(palette);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 
 class QComboBox;
 
@@ -10,6 +11,10 @@ namespace parolex {
 /// text is remembered as a number; when any other key is released (keypad digits included)
 /// the box shows the remembered number again. The remembered number starts at 0, not at the
 /// box's first text.
+///
+/// Only keys pressed in the box count: the release of the Tab that brought the focus here,
+/// or of any key pressed before the focus came, belongs to another control. Tab and
+/// Shift+Tab move the focus and never count.
 class DigitFilter : public QObject
 {
     Q_OBJECT
@@ -25,6 +30,8 @@ private:
 
     QComboBox *m_box;
     qint32 m_remembered = 0;
+    /// The keys pressed while the box had the focus and not yet released.
+    QSet<int> m_pressedHere;
 };
 
 } // namespace parolex

@@ -1,6 +1,7 @@
 #include "main/MainForm.h"
 
 #include "common/FileDialog.h"
+#include "common/FrameStyle.h"
 #include "common/Forms.h"
 #include "main/CaptionBlink.h"
 #include "main/Clipboard.h"
@@ -12,8 +13,10 @@
 #include "text/NumberText.h"
 #include "ui_MainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGroupBox>
 
 namespace parolex {
 namespace {
@@ -48,6 +51,8 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
         box->setInsertPolicy(QComboBox::NoInsert);
     }
     fitHintLines();
+    for (QGroupBox *frame : findChildren<QGroupBox *>())
+        useCaptionOnBorder(frame);
     // Each filter belongs to its box.
     new DigitFilter(m_ui->CoLong);
     new DigitFilter(m_ui->CoNum);
@@ -55,7 +60,11 @@ MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
     load();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    // The controls going with the window move the focus; this window no longer follows it.
+    disconnect(m_focusFollower);
+}
 
 void MainForm::load()
 {
@@ -143,6 +152,34 @@ void MainForm::connectHandlers()
     connect(m_ui->CoCode, &QComboBox::activated, this, &MainForm::coCodeClick);
     connect(m_ui->Iinput, &QAbstractButton::clicked, this, &MainForm::iinputClick);
     connect(m_ui->IOutput, &QAbstractButton::clicked, this, &MainForm::iOutputClick);
+    m_focusFollower =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+}
+
+void MainForm::followFocus(QWidget *now)
+{
+    if (now && isAncestorOf(now))
+        m_lastFocus = now;
+}
+
+void MainForm::changeEvent(QEvent *event)
+{
+    // A run, or the service dialog, disables the whole window, and with it the focus is gone;
+    // when the window comes back, so does the control the user was on.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && m_lastFocus && m_lastFocus->isEnabled() &&
+        m_lastFocus->isVisible()) {
+        m_lastFocus->setFocus(Qt::OtherFocusReason);
+        // The window that disabled this one may have held the keyboard and be closing now:
+        // once it has gone, the keyboard comes back here unless another window took it.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isEnabled() && isVisible() && !QApplication::activeWindow())
+                    activateWindow();
+            },
+            Qt::QueuedConnection);
+    }
+    SkinnedWindow::changeEvent(event);
 }
 
 void MainForm::IsKeyInputEnabled()

@@ -5,6 +5,7 @@
 #include "run/GenerationOptions.h"
 #include "skin/SkinnedWindow.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -40,6 +41,7 @@ public:
     GenerationOptions options() const;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void titleCloseClicked() override;
     void titleHelpClicked() override;
@@ -49,6 +51,7 @@ private:
     void connectHandlers();
     void fillLists();
     void fitHintLines();
+    void followFocus(QWidget *now);
 
     void startRun();
     void check1Click(bool ticked);
@@ -73,6 +76,9 @@ private:
     bool m_filterDuplicates = false;
     bool m_fileOutput = false;
     bool m_keyMode = false;
+    /// The control that last held the focus here; disabling the window takes the focus away.
+    QPointer<QWidget> m_lastFocus;
+    QMetaObject::Connection m_focusFollower;
     /// Set when the window was closed during a run: the program ends when the run has.
     bool m_endAfterRun = false;
 };

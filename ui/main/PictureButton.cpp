@@ -1,6 +1,7 @@
 #include "main/PictureButton.h"
 
 #include "common/ButtonFace.h"
+#include "common/ButtonKeys.h"
 
 #include <QPainter>
 
@@ -17,6 +18,7 @@ PictureButton::PictureButton(QWidget *parent) : QToolButton(parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Button, buttonFaceGrey());
     setPalette(palette);
+    pressOnEnter(this);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

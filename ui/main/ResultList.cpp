@@ -7,12 +7,24 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 namespace parolex {
 namespace {
 
 // Widest password plus a little: the box sizes itself from this, never from its rows.
 constexpr int contentsLength = 26;
+constexpr int longestPassword = 26;
+
+// The width an entry of the longest password can take: every character as wide as the widest
+// one a password can hold, short of the symbols of other scripts.
+int longestPasswordWidth(const QFontMetrics &metrics)
+{
+    int widest = 0;
+    for (char16_t c = 0x21; c < 0x7f; ++c)
+        widest = std::max(widest, metrics.horizontalAdvance(QChar(c)));
+    return longestPassword * widest;
+}
 
 } // namespace
 
@@ -44,6 +56,12 @@ QAbstractItemView *ResultList::popupView(const QComboBox *box)
     table->setShowGrid(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(false);
+    // The open list shows whole passwords; the closed box keeps its own width. Qt widens the
+    // popup to this, with the cell's margins, the frame and the scroll bar besides.
+    const QStyle *style = box->style();
+    const int cellMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    table->setMinimumWidth(longestPasswordWidth(box->fontMetrics()) + cellMargins + 2 * table->frameWidth() +
+                           style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table) + 2);
     return table;
 }
 

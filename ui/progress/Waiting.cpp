@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
-#include <QScreen>
 
 namespace parolex {
 namespace {
@@ -23,7 +22,8 @@ Waiting::Waiting(Forms &forms)
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_progressPointSize = m_ui->Label1->font().pointSizeF();
     connect(m_ui->Label5, &ClickableLabel::clicked, this, [this] { m_forms.showAbout(); });
-    placeOverMainWindow();
+    // Shown without activation, so it must appear where the user is already looking.
+    centreOver(m_forms.mainWindow());
 
     if (QWidget *main = m_forms.mainWindow()) {
         main->setEnabled(false);
@@ -67,19 +67,6 @@ void Waiting::closeEvent(QCloseEvent *event)
 void Waiting::titleHelpClicked()
 {
     m_forms.showAbout();
-}
-
-void Waiting::placeOverMainWindow()
-{
-    // Shown without activation, so it must appear where the user is already looking.
-    const QWidget *main = m_forms.mainWindow();
-    QRect area;
-    if (main && main->isVisible())
-        area = main->frameGeometry();
-    else if (const QScreen *screen = this->screen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - rect().center());
 }
 
 } // namespace parolex

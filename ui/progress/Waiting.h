@@ -32,8 +32,6 @@ protected:
     void titleHelpClicked() override;
 
 private:
-    void placeOverMainWindow();
-
     std::unique_ptr<::Ui::Waiting> m_ui;
     Forms &m_forms;
     qreal m_progressPointSize = 0;

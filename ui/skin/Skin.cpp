@@ -80,18 +80,30 @@ protected:
         if (watched != m_window)
             return false;
         if (event->type() == QEvent::MouseMove) {
-            m_window->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_offset);
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            // A release the grab never saw must not leave the window glued to the pointer.
+            if (!(mouse->buttons() & Qt::LeftButton))
+                finish();
+            else
+                m_window->move(mouse->globalPosition().toPoint() - m_offset);
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            m_window->releaseMouse();
-            deleteLater();
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                finish();
             return true;
         }
         return false;
     }
 
 private:
+    void finish()
+    {
+        m_window->releaseMouse();
+        m_window->removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget *m_window;
     QPoint m_offset;
 };

@@ -34,7 +34,8 @@ void SkinPicture::paintEvent(QPaintEvent *)
 void SkinPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    Q_EMIT pressed();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT pressed();
 }
 
 void SkinPicture::mouseReleaseEvent(QMouseEvent *event)

@@ -29,6 +29,7 @@ public:
     void click() { Q_EMIT clicked(); }
 
 Q_SIGNALS:
+    /// Pressed with the left button, the one that drags a window.
     void pressed();
     /// Pressed and released over the picture with the left button.
     void clicked();

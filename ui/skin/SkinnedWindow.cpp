@@ -5,12 +5,14 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <functional>
 
 namespace parolex {
 namespace {
 
-// The title label is a plain QLabel; this forwards any mouse press on it.
+// The title label is a plain QLabel; this forwards a left-button press on it and keeps every
+// press from the label's own handling.
 class PressForwarder : public QObject
 {
 public:
@@ -22,7 +24,8 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::MouseButtonPress) {
-            m_onPress();
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_onPress();
             return true;
         }
         return false;
@@ -45,6 +48,19 @@ SkinnedWindow::SkinnedWindow(const QString &titleText, QWidget *parent)
 void SkinnedWindow::unload()
 {
     close();
+}
+
+void SkinnedWindow::centreOver(const QWidget *other)
+{
+    // Placed by the program before it is shown: a window manager left to itself may put a
+    // window without a system frame anywhere, even in a corner of the screen.
+    QRect area;
+    if (other && other->isVisible())
+        area = other->frameGeometry();
+    else if (const QScreen *screen = this->screen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - rect().center());
 }
 
 void SkinnedWindow::titleCloseClicked()

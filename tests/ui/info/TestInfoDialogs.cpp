@@ -202,11 +202,18 @@ private Q_SLOTS:
         // Without a browser the user is told so, and the dialog stays open.
         setBrowserStarter([](const BrowserCommand &) { return false; });
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(
-            MessageBox::takeRecorded(),
-            (QList<MessageBox::Shown>{{u"无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"_s,
-                                       u"Morvik Parolex"_s, QMessageBox::NoIcon}}));
+        const QList<MessageBox::Shown> shown = MessageBox::takeRecorded();
+        QCOMPARE(shown, (QList<MessageBox::Shown>{{u"无法找到Internet Explorer，可能是您没有正确的安装IE。请手动访问。"_s,
+                                                   u"Morvik Parolex"_s, QMessageBox::NoIcon}}));
         QVERIFY(dialog->isVisible());
+        // The message sits on the dialog whose link failed.
+        QCOMPARE(shown.first().over, dialog);
+        dialog->move(30, 20);
+        auto box = MessageBox::create(shown.first().text, {}, QMessageBox::NoIcon, dialog);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QPoint offset = box->frameGeometry().center() - dialog->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
 private:

@@ -37,10 +37,64 @@ bool captionInkOf(QWidget *button, const QColor &colour)
     return false;
 }
 
+/// Whether some row or column of @p image holds a run of at least 12 pixels alternating between
+/// a dark dot and a light gap, as a dotted focus rectangle draws.
+bool hasDottedLine(const QImage &image)
+{
+    auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 80; };
+    auto longestRun = [&](int length, auto at) {
+        int best = 0, run = 0;
+        for (int i = 1; i < length; ++i) {
+            run = at(i) != at(i - 1) ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        return best;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        if (longestRun(image.width(), [&](int x) { return dark(x, y); }) >= 12)
+            return true;
+    }
+    for (int x = 0; x < image.width(); ++x) {
+        if (longestRun(image.height(), [&](int y) { return dark(x, y); }) >= 12)
+            return true;
+    }
+    return false;
+}
+
+QAbstractButton *openButton(MainFormFixture &f, const QString &window, const QString &button,
+                            std::unique_ptr<QMessageBox> &box)
+{
+    if (window == QLatin1String("FCheck")) {
+        f.forms->showKeyCheck();
+        return shownWindow<FCheck>()->findChild<QPushButton *>(button);
+    }
+    if (window == QLatin1String("Customize")) {
+        f.forms->showCustomize();
+        return shownWindow<Customize>()->findChild<QPushButton *>(button);
+    }
+    if (window == QLatin1String("MainForm"))
+        return f.control<QAbstractButton>(button.toLatin1());
+    box = MessageBox::create(QStringLiteral("密码已经被写入out.txt中。"));
+    box->show();
+    if (!QTest::qWaitForWindowExposed(box.get()))
+        return nullptr;
+    return box->button(QMessageBox::Ok);
+}
+
+void addFlatButtonRows()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("确定 of the key check") << QStringLiteral("FCheck") << QStringLiteral("Command1");
+    QTest::newRow("离开 of the key check") << QStringLiteral("FCheck") << QStringLiteral("Command2");
+    QTest::newRow("OK of the service dialog") << QStringLiteral("Customize") << QStringLiteral("Command1");
+    QTest::newRow("确定 of a message box") << QStringLiteral("QMessageBox") << QString();
+}
+
 } // namespace
 
-/// The push buttons wear one flat grey face; the simple-mode caption keeps its colour while a
-/// run disables the main window.
+/// The push buttons wear one flat grey face and show the focus as the system's buttons do; the
+/// simple-mode caption greys with its window.
 class TestFlatButtons : public QObject
 {
     Q_OBJECT
@@ -52,16 +106,7 @@ private Q_SLOTS:
         installQtTranslation();
     }
 
-    void pushButtonsHaveAFlatGreyFace_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("确定 of the key check") << QStringLiteral("FCheck") << QStringLiteral("Command1");
-        QTest::newRow("离开 of the key check") << QStringLiteral("FCheck") << QStringLiteral("Command2");
-        QTest::newRow("OK of the service dialog")
-            << QStringLiteral("Customize") << QStringLiteral("Command1");
-        QTest::newRow("确定 of a message box") << QStringLiteral("QMessageBox") << QString();
-    }
+    void pushButtonsHaveAFlatGreyFace_data() { addFlatButtonRows(); }
 
     void pushButtonsHaveAFlatGreyFace()
     {
@@ -69,20 +114,10 @@ private Q_SLOTS:
         QFETCH(QString, button);
         MainFormFixture f;
         std::unique_ptr<QMessageBox> box;
-        QAbstractButton *pushButton = nullptr;
-        if (window == QLatin1String("FCheck")) {
-            f.forms->showKeyCheck();
-            pushButton = shownWindow<FCheck>()->findChild<QPushButton *>(button);
-        } else if (window == QLatin1String("Customize")) {
-            f.forms->showCustomize();
-            pushButton = shownWindow<Customize>()->findChild<QPushButton *>(button);
-        } else {
-            box = MessageBox::create(QStringLiteral("密码已经被写入out.txt中。"));
-            box->show();
-            QVERIFY(QTest::qWaitForWindowExposed(box.get()));
-            pushButton = box->button(QMessageBox::Ok);
-        }
+        QAbstractButton *pushButton = openButton(f, window, button, box);
         QVERIFY(pushButton);
+        // The focus mark has a test of its own.
+        pushButton->clearFocus();
         QCOMPARE(faceColours(pushButton), QSet<QRgb>{faceGrey.rgb() & 0xffffff});
         // Pressed, the face sinks but stays flat.
         pushButton->setDown(true);
@@ -90,20 +125,57 @@ private Q_SLOTS:
         pushButton->setDown(false);
     }
 
-    void theSimpleModeCaptionKeepsItsColourInADisabledWindow()
+    void aFocusedButtonShowsADottedFocusRectangle_data()
+    {
+        addFlatButtonRows();
+        QTest::newRow("开始, a picture button") << QStringLiteral("MainForm") << QStringLiteral("CmdStart");
+    }
+
+    void aFocusedButtonShowsADottedFocusRectangle()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        MainFormFixture f;
+        std::unique_ptr<QMessageBox> box;
+        QAbstractButton *pushButton = openButton(f, window, button, box);
+        QVERIFY(pushButton);
+        QWidget *holder = pushButton->window();
+        holder->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(holder));
+
+        pushButton->clearFocus();
+        QTRY_VERIFY(!pushButton->hasFocus());
+        const QImage unfocused = pushButton->grab().toImage();
+        pushButton->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(pushButton->hasFocus());
+        const QImage focused = pushButton->grab().toImage();
+        QVERIFY(!hasDottedLine(unfocused));
+        QVERIFY(hasDottedLine(focused));
+    }
+
+    void theSimpleModeCaptionGreysWithItsWindowAndBlinksOnWhenEnabled()
     {
         MainFormFixture f;
         auto *button = f.control<QWidget>("Check1");
+        const QColor grey = button->palette().color(QPalette::Disabled, QPalette::ButtonText);
+        const QColor black(0, 0, 0), green(0, 255, 0), red(255, 0, 0);
+        QVERIFY(captionInkOf(button, black));
         // The progress window disables the main window for the whole of a run.
         f.main->setEnabled(false);
-        const QColor black(0, 0, 0), green(0, 255, 0), red(255, 0, 0);
-        const QList<QColor> colours = {black, black, black, black, black, green, red,
-                                       black, green, red,   black, black, black};
-        for (int tick = 0; tick <= 12; ++tick) {
-            if (tick > 0)
-                f.tickTimer1();
-            QVERIFY2(captionInkOf(button, colours.at(tick)), qPrintable(QString::number(tick)));
+        for (int tick = 1; tick <= 5; ++tick) {
+            f.tickTimer1();
+            for (const QColor &colour : {black, green, red})
+                QVERIFY2(!captionInkOf(button, colour), qPrintable(QString::number(tick)));
+            QVERIFY(captionInkOf(button, grey));
         }
+        // Enabled again, the caption shows where the blink stands, and it goes on.
+        f.main->setEnabled(true);
+        QVERIFY(captionInkOf(button, green));
+        f.tickTimer1();
+        QVERIFY(captionInkOf(button, red));
+        for (int tick = 7; tick <= 12; ++tick)
+            f.tickTimer1();
+        QVERIFY(captionInkOf(button, black));
     }
 };
 

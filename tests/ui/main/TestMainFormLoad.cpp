@@ -72,6 +72,12 @@ QRect shownPart(const QWidget *control)
     return control->geometry().adjusted(1, 1, -1, -1);
 }
 
+/// How far a pixel of @p image stands out from the frame's grey.
+int contrast(const QImage &image, int x, int y)
+{
+    return std::abs(qGray(image.pixel(x, y)) - 207);
+}
+
 } // namespace
 
 /// The main window as its load sequence leaves it: captions and layout, defaults, lists.
@@ -154,6 +160,45 @@ private Q_SLOTS:
         // The title bar stays free for dragging the window, and its title readable.
         for (const QWidget *control : shownControls(f.main))
             QVERIFY2(control->y() >= titleBarHeight, qPrintable(control->objectName()));
+    }
+
+    void frameBordersRunThroughTheirCaptionsAboveEveryControl_data() { addLayoutRows(); }
+
+    void frameBordersRunThroughTheirCaptionsAboveEveryControl()
+    {
+        QFETCH(QByteArray, settings);
+        MainFormFixture f(settings);
+        const QList<QWidget *> frames = containers(f.main).mid(1);
+        QVERIFY(!frames.isEmpty());
+        for (QWidget *frame : frames) {
+            const QImage image = frame->grab().toImage();
+            // The top border, found in a column clear of the caption.
+            int border = -1;
+            for (int y = 0; y < 16 && border < 0; ++y) {
+                if (contrast(image, frame->width() - 8, y) > 30)
+                    border = y;
+            }
+            // The caption's ink, in columns well inside its text; a disabled caption is pale.
+            const auto *box = static_cast<const QGroupBox *>(frame);
+            const int textWidth = frame->fontMetrics().horizontalAdvance(box->title());
+            int inkTop = -1, inkBottom = -1;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 12; x < 8 + textWidth / 2; ++x) {
+                    if (contrast(image, x, y) > 12) {
+                        inkTop = inkTop < 0 ? y : inkTop;
+                        inkBottom = y;
+                    }
+                }
+            }
+            const QString where = QStringLiteral("%1: border at %2, caption %3 to %4")
+                                      .arg(frame->objectName())
+                                      .arg(border)
+                                      .arg(inkTop)
+                                      .arg(inkBottom);
+            QVERIFY2(border >= 0 && inkTop < border && border < inkBottom, qPrintable(where));
+            for (const QWidget *control : shownControls(frame))
+                QVERIFY2(control->y() > border + 1, qPrintable(where + u' ' + control->objectName()));
+        }
     }
 
     void noControlCoversAnother_data() { addLayoutRows(); }

@@ -301,6 +301,44 @@ private Q_SLOTS:
                  "the list opens at the selected password");
         box->hidePopup();
     }
+
+    void theOpenListShowsTheLongestPasswordsWhole_data()
+    {
+        QTest::addColumn<QString>("symbols");
+        QTest::addColumn<QChar>("character");
+        QTest::newRow("26 W, the widest of the four classes") << QStringLiteral("+-=\\/") << QChar(u'W');
+        QTest::newRow("26 @, the widest symbol of all") << QStringLiteral("@") << QChar(u'@');
+    }
+
+    void theOpenListShowsTheLongestPasswordsWhole()
+    {
+        QFETCH(QString, symbols);
+        QFETCH(QChar, character);
+        MainFormFixture f;
+        setText(f, "TAL", symbols);
+        const QString fullPool = pool.left(63) + symbols;
+        f.random.script = QByteArray(1, char(fullPool.indexOf(character)));
+        setText(f, "CoLong", QStringLiteral("26"));
+        setText(f, "CoNum", QStringLiteral("2"));
+        start(f);
+        QVERIFY(MessageBox::takeRecorded().isEmpty());
+
+        auto *box = f.control<QComboBox>("CoCode");
+        const QString longest(26, character);
+        QCOMPARE(box->itemText(0), longest);
+        const QSize closed = box->size();
+        box->showPopup();
+        QAbstractItemView *popup = box->view();
+        QVERIFY(popup->isVisible());
+        // The cell's text as the list draws it: whole, not cut short with "…".
+        const QRect cell = popup->visualRect(popup->model()->index(0, 0));
+        const int margins = 2 * (popup->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, popup) + 1);
+        const QFontMetrics metrics(popup->font());
+        QCOMPARE(metrics.elidedText(longest, Qt::ElideRight, cell.width() - margins), longest);
+        QVERIFY(cell.right() < popup->viewport()->width());
+        box->hidePopup();
+        QCOMPARE(box->size(), closed);
+    }
 };
 
 QTEST_MAIN(TestMainRuns)

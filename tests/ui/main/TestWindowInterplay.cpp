@@ -112,6 +112,33 @@ private Q_SLOTS:
         QCOMPARE(shownWindow<FCheck>(), check);
     }
 
+    void dialogsOpenCentredOnTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("About") << "about";
+        QTest::newRow("the key check") << "check";
+        QTest::newRow("the service dialog") << "customize";
+        QTest::newRow("the progress window") << "progress";
+    }
+
+    void dialogsOpenCentredOnTheMainWindow()
+    {
+        QFETCH(QString, window);
+        MainFormFixture f;
+        // Well away from the screen's centre, where a window left to itself may land too.
+        f.main->move(40, 30);
+        QWidget *dialog = nullptr;
+        if (window == u"customize") {
+            f.forms->showCustomize();
+            dialog = shownWindow<Customize>();
+        } else {
+            dialog = openWindow(f, window);
+        }
+        QVERIFY(dialog);
+        const QPoint offset = dialog->frameGeometry().center() - f.main->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
     void closingAboutEnablesTheMainWindowWhileTheServiceDialogIsOpen()
     {
         MainFormFixture f;

@@ -2,6 +2,7 @@
 
 #include "failure/Failure.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringEncoder>
 #include <memory>
@@ -16,6 +17,8 @@ class SystemFile;
 /// program ends in a hurry.
 class ErrorStream
 {
+    Q_DECLARE_TR_FUNCTIONS(ErrorStream)
+
 public:
     ErrorStream();
     ~ErrorStream();

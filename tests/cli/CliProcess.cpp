@@ -9,12 +9,29 @@ QString cliPath()
     return QStringLiteral(PAROLEX_CLI_PATH);
 }
 
-CliResult runCli(const QStringList &arguments, const QByteArray &input, const QString &outputFile)
+namespace {
+
+// LANG rather than LC_ALL: a shell in between warns when LC_ALL names a locale the system has
+// not generated, and the program needs only the name.
+const QStringList chineseLocale{QStringLiteral("LANG=zh_CN.UTF-8")};
+
+QProcessEnvironment environmentIn(const QStringList &locale)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    for (const QString &setting : locale) {
+        const qsizetype equals = setting.indexOf(u'=');
+        environment.insert(setting.left(equals), setting.mid(equals + 1));
+    }
+    return environment;
+}
+
+CliResult run(const QStringList &locale, const QStringList &arguments, const QByteArray &input,
+              const QString &outputFile)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environmentIn(locale));
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(cliPath(), arguments);
@@ -30,6 +47,23 @@ CliResult runCli(const QStringList &arguments, const QByteArray &input, const QS
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+} // namespace
+
+QProcessEnvironment chineseEnvironment()
+{
+    return environmentIn(chineseLocale);
+}
+
+CliResult runCli(const QStringList &arguments, const QByteArray &input, const QString &outputFile)
+{
+    return run(chineseLocale, arguments, input, outputFile);
+}
+
+CliResult runCliInLocale(const QStringList &locale, const QStringList &arguments)
+{
+    return run(locale, arguments, {}, {});
 }
 
 } // namespace parolex::clitest

@@ -19,7 +19,10 @@ int main(int argc, char *argv[])
     parolex::installFonts();
     parolex::installQtTranslation();
 
-    parolex::AppForms forms;
+    parolex::MainFormSetup setup;
+    setup.settingsLayout = PAROLEX_INSTALLED_LAYOUT ? parolex::SettingsFile::Layout::Installed
+                                                    : parolex::SettingsFile::Layout::Portable;
+    parolex::AppForms forms(setup);
     parolex::MainForm *main = forms.mainForm();
     if (const QScreen *screen = main->screen())
         main->move(screen->availableGeometry().center() - main->rect().center());

@@ -12,8 +12,7 @@ CommandParser::CommandParser(ErrorStream &errors, const QString &command, const 
 {
     m_parser.setApplicationDescription(description);
     // Not addHelpOption(): its --help-all lists Qt's own options, which mean nothing here.
-    m_parser.addOption(
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示本帮助。")));
+    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, tr("显示本帮助。")));
 }
 
 void CommandParser::addPositional(const QString &name, const QString &description, const QString &syntax)
@@ -40,7 +39,7 @@ QString CommandParser::helpText() const
     // name and the command read better and can be typed as shown.
     QString text = m_parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
-    QString usage = QStringLiteral("用法：") + commandLine() + QStringLiteral(" [选项]");
+    QString usage = tr("用法：%1 [选项]").arg(commandLine());
     for (const QString &syntax : m_positionalSyntax)
         usage += u' ' + syntax;
     text.replace(0, firstLineEnd, usage);
@@ -50,7 +49,7 @@ QString CommandParser::helpText() const
 ExitStatus CommandParser::refuse(const QString &text)
 {
     m_errors.note(text);
-    m_errors.note(QStringLiteral("运行“") + commandLine() + QStringLiteral(" --help”可查看用法。"));
+    m_errors.note(tr("运行“%1 --help”可查看用法。").arg(commandLine()));
     return ExitStatus::Rejected;
 }
 
@@ -69,10 +68,9 @@ std::optional<ExitStatus> CommandParser::parse(const QStringList &arguments, qsi
     }
     const QStringList given = m_parser.positionalArguments();
     if (given.size() < minPositional)
-        return refuse(QStringLiteral("缺少参数 ") + m_positionalNames.mid(given.size()).join(u' ') +
-                      QStringLiteral("。"));
+        return refuse(tr("缺少参数 %1。").arg(m_positionalNames.mid(given.size()).join(u' ')));
     if (maxPositional >= 0 && given.size() > maxPositional)
-        return refuse(QStringLiteral("多余的参数“") + given.at(maxPositional) + QStringLiteral("”。"));
+        return refuse(tr("多余的参数“%1”。").arg(given.at(maxPositional)));
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "ExitStatus.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 
@@ -15,6 +16,8 @@ class ErrorStream;
 /// understood answered with a note on standard error and status 2.
 class CommandParser
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandParser)
+
 public:
     /// @p command is empty for the program's own options.
     CommandParser(ErrorStream &errors, const QString &command, const QString &description);

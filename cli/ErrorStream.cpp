@@ -23,7 +23,7 @@ void ErrorStream::message(const QString &text, const QString &title)
 
 void ErrorStream::failureNumber(Failure failure)
 {
-    note(QStringLiteral("错误号 ") + QString::number(failure.number()));
+    note(tr("错误号 %1").arg(failure.number()));
 }
 
 void ErrorStream::reportFailure(Failure failure)

@@ -2,6 +2,7 @@
 
 #include "failure/Failure.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -15,6 +16,8 @@ class SystemFile;
 /// program ends in a hurry.
 class ErrorStream
 {
+    Q_DECLARE_TR_FUNCTIONS(ErrorStream)
+
 public:
     ErrorStream();
     ~ErrorStream();

@@ -15,6 +15,7 @@
 #include "run/RunGeneration.h"
 #include "run/RunTexts.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,11 @@ using namespace Qt::StringLiterals;
 namespace parolex {
 
 namespace {
+
+struct GenerateCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(GenerateCommand)
+};
 
 const QString countOption = u"count"_s;
 const QString lengthOption = u"length"_s;
@@ -81,12 +87,14 @@ std::optional<ExitStatus> weighPasswords(CommandParser &command, ErrorStream &er
     const ClassCoverage coverage(options, pool);
     const ExactCount qualifying = coverage.qualifyingPasswords(length);
     if (qualifying.isZero())
-        return command.refuse(u"选项 --every-class 要求每个密码都含有 %1 类字符，%2 位的密码放不下，"
-                              "请加大 --length 或减少字符的种类。"_s.arg(coverage.requiredClassCount())
-                                  .arg(length));
+        return command.refuse(
+            GenerateCommand::tr("选项 --every-class 要求每个密码都含有 %1 类字符，%2 位的密码放不下，"
+                                "请加大 --length 或减少字符的种类。")
+                .arg(coverage.requiredClassCount())
+                .arg(length));
     if (entropy)
-        errors.note(u"每个密码的强度为 %1 位熵，符合选项的密码共有 %2 个。"_s.arg(
-            QString::number(coverage.entropyBits(length), 'f', 2), qualifying.toString()));
+        errors.note(GenerateCommand::tr("每个密码的强度为 %1 位熵，符合选项的密码共有 %2 个。")
+                        .arg(QString::number(coverage.entropyBits(length), 'f', 2), qualifying.toString()));
     return std::nullopt;
 }
 
@@ -174,46 +182,55 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
 {
     CommandParser command(
         errors, u"generate"_s,
-        u"随机生成密码，字符、检查和输出文件的格式都与桌面程序的“常规”模式相同。\n"
-        "密码写到标准输出，每行一个；给出 --output 时写入文件，标准输出为空，完成的提示写到标准错误。\n"
-        "-y、--every-class、--no-lookalikes、--exclude 和 --entropy 只有终端版才有，长于 26 位的密码和多于 10 个"
-        "的自选字符也是。不符合 --every-class "
-        "的密码整个丢弃、重新抽取，决不挪动或替换其中的字符，所以每个密码仍是在符合选项的所有密码中"
-        "随机抽取的，字符池中每一项的机会都相同。选项留下的字符少于 3 个时，与桌面程序一样拒绝生成。"_s);
-    addCountAndLength(command, u"生成的密码个数，0 至 16777216（默认 10；0 表示什么也不做）。"_s,
-                      u"密码的位数，1 至 128（默认 8）。"_s);
-    command.addOption(QCommandLineOption(u"no-letters"_s, u"不用小写字母 a-z。"_s));
-    command.addOption(QCommandLineOption(u"no-upper"_s, u"不用大写字母 A-Z。"_s));
-    command.addOption(QCommandLineOption(u"no-digits"_s, u"不用数字 0-9。"_s));
-    command.addOption(QCommandLineOption(u"no-underscore"_s, u"不用下划线 _。"_s));
-    command.addOption(QCommandLineOption({u"y"_s, punctuationOption},
-                                         u"加入 ASCII 的 31 个标点符号（下划线自成一类，不在其中）：%1。默认的自选字符都在其中，"
-                                         "所以不给 --symbols 时不再另加。"_s.arg(
-                                             CharacterPool::build(punctuationOnly()).toString())));
+        GenerateCommand::tr(
+            "随机生成密码，字符、检查和输出文件的格式都与桌面程序的“常规”模式相同。\n"
+            "密码写到标准输出，每行一个；给出 --output 时写入文件，标准输出为空，完成的提示写到标准错误。\n"
+            "-y、--every-class、--no-lookalikes、--exclude 和 --entropy 只有终端版才有，长于 26 位的密码和多于 10 个"
+            "的自选字符也是。不符合 --every-class "
+            "的密码整个丢弃、重新抽取，决不挪动或替换其中的字符，所以每个密码仍是在符合选项的所有密码中"
+            "随机抽取的，字符池中每一项的机会都相同。选项留下的字符少于 3 个时，与桌面程序一样拒绝生成。"));
+    addCountAndLength(command,
+                      GenerateCommand::tr("生成的密码个数，0 至 16777216（默认 10；0 表示什么也不做）。"),
+                      GenerateCommand::tr("密码的位数，1 至 128（默认 8）。"));
+    command.addOption(QCommandLineOption(u"no-letters"_s, GenerateCommand::tr("不用小写字母 a-z。")));
+    command.addOption(QCommandLineOption(u"no-upper"_s, GenerateCommand::tr("不用大写字母 A-Z。")));
+    command.addOption(QCommandLineOption(u"no-digits"_s, GenerateCommand::tr("不用数字 0-9。")));
+    command.addOption(QCommandLineOption(u"no-underscore"_s, GenerateCommand::tr("不用下划线 _。")));
+    command.addOption(QCommandLineOption(
+        {u"y"_s, punctuationOption},
+        GenerateCommand::tr("加入 ASCII 的 31 个标点符号（下划线自成一类，不在其中）：%1。默认的自选字符都在其中，"
+                            "所以不给 --symbols 时不再另加。")
+            .arg(CharacterPool::build(punctuationOnly()).toString())));
     command.addOption(QCommandLineOption(
         u"symbols"_s,
-        u"自选字符，最多 94 个，按输入的顺序加入（默认 +-=\\/）；--symbols \"\" 不用自选字符。"_s,
+        GenerateCommand::tr(
+            "自选字符，最多 94 个，按输入的顺序加入（默认 +-=\\/）；--symbols \"\" 不用自选字符。"),
         u"TEXT"_s));
-    command.addOption(QCommandLineOption(u"filter-duplicates"_s, u"滤掉重复的密码。"_s));
+    command.addOption(QCommandLineOption(u"filter-duplicates"_s, GenerateCommand::tr("滤掉重复的密码。")));
     command.addOption(QCommandLineOption(
         {u"o"_s, u"output"_s},
-        u"把密码写入此文件，格式与桌面程序的输出文件相同（代码页 936，每行以 CR LF 结束）；"
-        "FILE 为 - 时写到标准输出，与不给此选项相同。"_s,
+        GenerateCommand::tr(
+            "把密码写入此文件，格式与桌面程序的输出文件相同（代码页 936，每行以 CR LF 结束）；"
+            "FILE 为 - 时写到标准输出，与不给此选项相同。"),
         u"FILE"_s));
     command.addOption(QCommandLineOption(
-        u"every-class"_s, u"每个密码至少含有所用的每类字符中的一个：小写字母、大写字母、数字、下划线、"
-                          "标点符号、自选字符；某类字符被 --exclude 或 --no-lookalikes 全部排除时不算在内。"_s));
+        u"every-class"_s,
+        GenerateCommand::tr("每个密码至少含有所用的每类字符中的一个：小写字母、大写字母、数字、下划线、"
+                            "标点符号、自选字符；某类字符被 --exclude 或 --no-lookalikes 全部排除时不算在内。")));
     QString lookalikes;
     for (const QChar c : PoolRestrictions::lookalikes())
         lookalikes += u' ' + c;
-    command.addOption(QCommandLineOption(u"no-lookalikes"_s, u"不用容易看错或输错的字符，即这 %1 个：%2。"_s
-                                                                 .arg(PoolRestrictions::lookalikes().size())
-                                                                 .arg(lookalikes.mid(1))));
-    command.addOption(
-        QCommandLineOption(u"exclude"_s, u"不用 CHARS 中的字符，自选字符中的也不用。"_s, u"CHARS"_s));
+    command.addOption(QCommandLineOption(u"no-lookalikes"_s,
+                                         GenerateCommand::tr("不用容易看错或输错的字符，即这 %1 个：%2。")
+                                             .arg(PoolRestrictions::lookalikes().size())
+                                             .arg(lookalikes.mid(1))));
     command.addOption(QCommandLineOption(
-        u"entropy"_s, u"在标准错误上显示一个密码的强度（熵，以位计）和符合选项的密码个数。"_s));
-    command.addQuietOption(u"只输出密码和错误：不显示进度和完成的提示（--entropy 要求的强度照常显示）。"_s);
+        u"exclude"_s, GenerateCommand::tr("不用 CHARS 中的字符，自选字符中的也不用。"), u"CHARS"_s));
+    command.addOption(QCommandLineOption(
+        u"entropy"_s,
+        GenerateCommand::tr("在标准错误上显示一个密码的强度（熵，以位计）和符合选项的密码个数。")));
+    command.addQuietOption(
+        GenerateCommand::tr("只输出密码和错误：不显示进度和完成的提示（--entropy 要求的强度照常显示）。"));
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, 0))
         return *ended;
 
@@ -258,15 +275,19 @@ ExitStatus runGenerateCommand(ErrorStream &errors, const QStringList &arguments)
 
 ExitStatus runConvertCommand(ErrorStream &errors, const QStringList &arguments)
 {
-    CommandParser command(errors, u"convert"_s,
-                          u"把Key文件批量转换为密码文件，与桌面程序的“批量输出(输入Key)到文件”相同："
-                          "Key文件和输出文件都用代码页 936，输出文件的格式与桌面程序的相同。"_s);
-    addCountAndLength(command,
-                      u"文件头中的密码个数，0 至 16777216，照原样写入（默认 10；0 表示什么也不做）。"_s,
-                      u"文件头中的密码位数，1 至 26，照原样写入（默认 8）。"_s);
-    command.addQuietOption(u"只输出错误：不显示进度和完成的提示。"_s);
-    command.addPositional(u"KEYFILE"_s, u"Key文件，每行一个Key；- 为标准输入。"_s, u"KEYFILE"_s);
-    command.addPositional(u"OUTFILE"_s, u"输出文件；- 为标准输出，写出的字节与文件的相同。"_s, u"OUTFILE"_s);
+    CommandParser command(
+        errors, u"convert"_s,
+        GenerateCommand::tr("把Key文件批量转换为密码文件，与桌面程序的“批量输出(输入Key)到文件”相同："
+                            "Key文件和输出文件都用代码页 936，输出文件的格式与桌面程序的相同。"));
+    addCountAndLength(
+        command,
+        GenerateCommand::tr("文件头中的密码个数，0 至 16777216，照原样写入（默认 10；0 表示什么也不做）。"),
+        GenerateCommand::tr("文件头中的密码位数，1 至 26，照原样写入（默认 8）。"));
+    command.addQuietOption(GenerateCommand::tr("只输出错误：不显示进度和完成的提示。"));
+    command.addPositional(u"KEYFILE"_s, GenerateCommand::tr("Key文件，每行一个Key；- 为标准输入。"),
+                          u"KEYFILE"_s);
+    command.addPositional(
+        u"OUTFILE"_s, GenerateCommand::tr("输出文件；- 为标准输出，写出的字节与文件的相同。"), u"OUTFILE"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 2, 2))
         return *ended;
 

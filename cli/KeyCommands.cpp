@@ -13,19 +13,33 @@
 #include "key/KeyCheck.h"
 #include "key/KeyLineReader.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace parolex {
 
 namespace {
 
+struct KeyCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(KeyCommands)
+};
+
 const QString keyFileOption = u"key-file"_s;
 
-/// The texts of the help that say how Keys are read, the same for both commands.
-const QString unixLinesText = u"按 Unix 文本行的读法：LF 结束一行，LF 前的 CR 去掉，最后一行可以没有结束符；"
-                              "用当前区域设置的编码解码，与命令行参数相同"_s;
-const QString keyFileLinesText = u"按桌面程序读Key文件的读法：代码页 936，CR 或 CR LF 结束一行，"
-                                 "单独的 LF 不结束一行，而是Key中的一个字符"_s;
+// The texts of the help that say how Keys are read, the same for both commands. Functions,
+// not constants: they are translated once the program's language is known.
+QString unixLinesText()
+{
+    return KeyCommands::tr("按 Unix 文本行的读法：LF 结束一行，LF 前的 CR 去掉，最后一行可以没有结束符；"
+                           "用当前区域设置的编码解码，与命令行参数相同");
+}
+QString keyFileLinesText()
+{
+    return KeyCommands::tr("按桌面程序读Key文件的读法：代码页 936，CR 或 CR LF 结束一行，"
+                           "单独的 LF 不结束一行，而是Key中的一个字符");
+}
 
 void addKeyFileOption(CommandParser &command, const QString &description)
 {
@@ -108,21 +122,26 @@ ExitStatus reportFailure(ErrorStream &errors, Failure failure)
 
 ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
 {
-    CommandParser command(errors, u"derive"_s,
-                          u"根据Key生成密码，每个Key一行，与桌面程序的“根据Key生成”相同。\n"
-                          "Key可以是 KEY 参数；没有 KEY 参数时从标准输入逐行读取，"_s +
-                              unixLinesText + u"；或用 --key-file 从Key文件读取，"_s + keyFileLinesText +
-                              u"。\n以 - 开头的Key写在 -- 之后。"_s);
-    addKeyFileOption(command, u"从此Key文件读取Key，每个Key行输出一个密码；PATH 为 - 时读标准输入，"
-                              "仍按Key文件的读法。"_s);
-    command.addQuietOption(u"只输出密码和错误（此命令本来也只输出这些）。"_s);
-    command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"[KEY...]"_s);
+    CommandParser command(
+        errors, u"derive"_s,
+        KeyCommands::tr("根据Key生成密码，每个Key一行，与桌面程序的“根据Key生成”相同。\n"
+                        "根据Key生成的密码只取决于Key的长度和各字符代码之和，所以许多Key生成同一个密码"
+                        "（abc、cba 和 bca 都生成 3002872312）；保留这种算法是为了已在使用的Key，"
+                        "新的密码请用 generate 生成。\n"
+                        "Key可以是 KEY 参数；没有 KEY 参数时从标准输入逐行读取，%1；"
+                        "或用 --key-file 从Key文件读取，%2。\n以 - 开头的Key写在 -- 之后。")
+            .arg(unixLinesText(), keyFileLinesText()));
+    addKeyFileOption(command,
+                     KeyCommands::tr("从此Key文件读取Key，每个Key行输出一个密码；PATH 为 - 时读标准输入，"
+                                     "仍按Key文件的读法。"));
+    command.addQuietOption(KeyCommands::tr("只输出密码和错误（此命令本来也只输出这些）。"));
+    command.addPositional(u"KEY"_s, KeyCommands::tr("Key的文本。"), u"[KEY...]"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, -1))
         return *ended;
     const QStringList keys = command.positional();
     const bool fromKeyFile = command.isSet(keyFileOption);
     if (fromKeyFile && !keys.isEmpty())
-        return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
+        return command.refuse(KeyCommands::tr("KEY 参数和 --key-file 不能同时给出。"));
     if (const std::optional<ExitStatus> refused = refusedKeyFileName(command))
         return *refused;
 
@@ -146,23 +165,25 @@ ExitStatus runDeriveCommand(ErrorStream &errors, const QStringList &arguments)
 ExitStatus runVerifyCommand(ErrorStream &errors, const QStringList &arguments)
 {
     CommandParser command(errors, u"verify"_s,
-                          u"校验 PASSWORD 是否为Key生成的密码，与桌面程序的“校验Key”相同："
-                          "相符时退出状态为 0，不符时为 1。\n"
-                          "只给出 PASSWORD 时，Key是标准输入的第一行，"_s +
-                              unixLinesText + u"；给出 --key-file 时，Key是该文件的第一个Key行，"_s +
-                              keyFileLinesText + u"。"_s);
-    addKeyFileOption(command, u"Key是此Key文件的第一个Key行；PATH 为 - 时读标准输入，仍按Key文件的读法。"_s);
-    command.addQuietOption(u"什么也不输出，只以退出状态表示是否相符（错误照常显示）。"_s);
-    command.addPositional(u"KEY"_s, u"Key的文本。"_s, u"[KEY]"_s);
-    command.addPositional(u"PASSWORD"_s, u"要校验的密码，区分大小写，空格也算在内。"_s, u"PASSWORD"_s);
+                          KeyCommands::tr("校验 PASSWORD 是否为Key生成的密码，与桌面程序的“校验Key”相同："
+                                          "相符时退出状态为 0，不符时为 1。\n"
+                                          "只给出 PASSWORD 时，Key是标准输入的第一行，%1；"
+                                          "给出 --key-file 时，Key是该文件的第一个Key行，%2。")
+                              .arg(unixLinesText(), keyFileLinesText()));
+    addKeyFileOption(
+        command, KeyCommands::tr("Key是此Key文件的第一个Key行；PATH 为 - 时读标准输入，仍按Key文件的读法。"));
+    command.addQuietOption(KeyCommands::tr("什么也不输出，只以退出状态表示是否相符（错误照常显示）。"));
+    command.addPositional(u"KEY"_s, KeyCommands::tr("Key的文本。"), u"[KEY]"_s);
+    command.addPositional(u"PASSWORD"_s, KeyCommands::tr("要校验的密码，区分大小写，空格也算在内。"),
+                          u"PASSWORD"_s);
     if (const std::optional<ExitStatus> ended = command.parse(arguments, 0, 2))
         return *ended;
     const QStringList given = command.positional();
     if (given.isEmpty())
-        return command.refuse(u"缺少参数 PASSWORD。"_s);
+        return command.refuse(KeyCommands::tr("缺少参数 PASSWORD。"));
     const bool fromKeyFile = command.isSet(keyFileOption);
     if (fromKeyFile && given.size() == 2)
-        return command.refuse(u"KEY 参数和 --key-file 不能同时给出。"_s);
+        return command.refuse(KeyCommands::tr("KEY 参数和 --key-file 不能同时给出。"));
     if (const std::optional<ExitStatus> refused = refusedKeyFileName(command))
         return *refused;
 

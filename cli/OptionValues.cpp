@@ -3,11 +3,18 @@
 #include "run/CharacterPool.h"
 #include "run/RunChecks.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace parolex {
 
 namespace {
+
+struct OptionValues
+{
+    Q_DECLARE_TR_FUNCTIONS(OptionValues)
+};
 
 enum class Reading
 {
@@ -51,26 +58,29 @@ std::optional<QString> wholeNumberRefusal(const QString &option, const QString &
     const Reading reading = readWhole(value, number);
     QString problem;
     if (reading == Reading::NotWhole)
-        problem = u"不是整数"_s;
+        problem = OptionValues::tr("不是整数");
     else if (number > max || (reading == Reading::Huge && number > 0))
-        problem = u"太大"_s;
+        problem = OptionValues::tr("太大");
     else if (number < min)
-        problem = u"太小"_s;
+        problem = OptionValues::tr("太小");
     else
         return std::nullopt;
-    return u"选项 %1 的值“%2”%3，%4应为 %5 至 %6。"_s.arg(option, value, problem, meaning).arg(min).arg(max);
+    return OptionValues::tr("选项 %1 的值“%2”%3，%4应为 %5 至 %6。")
+        .arg(option, value, problem, meaning)
+        .arg(min)
+        .arg(max);
 }
 
 } // namespace
 
 std::optional<QString> countRefusal(const QString &value)
 {
-    return wholeNumberRefusal(u"--count"_s, value, 0, countLimit, u"密码个数"_s);
+    return wholeNumberRefusal(u"--count"_s, value, 0, countLimit, OptionValues::tr("密码个数"));
 }
 
 std::optional<QString> lengthRefusal(const QString &value, int maxLength)
 {
-    return wholeNumberRefusal(u"--length"_s, value, 1, maxLength, u"密码位数"_s);
+    return wholeNumberRefusal(u"--length"_s, value, 1, maxLength, OptionValues::tr("密码位数"));
 }
 
 std::optional<QString> symbolsRefusal(const QString &value, qsizetype maxSymbols)
@@ -78,8 +88,10 @@ std::optional<QString> symbolsRefusal(const QString &value, qsizetype maxSymbols
     const qsizetype count = characterCount(value);
     if (count <= maxSymbols)
         return std::nullopt;
-    return u"选项 --symbols 的值“%1”有 %2 个字符，自选字符最多为 %3 个。"_s.arg(value).arg(count).arg(
-        maxSymbols);
+    return OptionValues::tr("选项 --symbols 的值“%1”有 %2 个字符，自选字符最多为 %3 个。")
+        .arg(value)
+        .arg(count)
+        .arg(maxSymbols);
 }
 
 } // namespace parolex

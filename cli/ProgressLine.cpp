@@ -44,7 +44,7 @@ void ProgressLine::draw()
     QString line;
     if (m_percent >= 0)
         line = QString::number(m_percent, 'f', 1) + QStringLiteral("%  ");
-    line += QStringLiteral("已完成 %1 个密码，每秒 %2 个")
+    line += tr("已完成 %1 个密码，每秒 %2 个")
                 .arg(m_made)
                 .arg(qint64(double(m_made) * 1000.0 / double(qMax<qint64>(elapsedMs, 1))));
     m_errors.drawProgress(line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -13,6 +14,8 @@ class ErrorStream;
 /// all when standard error is not a terminal.
 class ProgressLine
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressLine)
+
 public:
     explicit ProgressLine(ErrorStream &errors);
 

@@ -3,7 +3,18 @@
 #include "key/DeriveKeyPassword.h"
 #include "product/ProductInfo.h"
 
+#include <QCoreApplication>
+
 namespace parolex {
+
+namespace {
+
+struct KeyCheckTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(KeyCheckTexts)
+};
+
+} // namespace
 
 Result<bool> keyMatchesPassword(QStringView key, QStringView password)
 {
@@ -15,8 +26,8 @@ Result<bool> keyMatchesPassword(QStringView key, QStringView password)
 
 QString keyCheckSentence(bool match)
 {
-    const QString sentence =
-        match ? QStringLiteral("此Key由 %1 2.X版本生成。") : QStringLiteral("此Key不是由 %1 2.X版本生成。");
+    const QString sentence = match ? KeyCheckTexts::tr("此Key由 %1 2.X版本生成。")
+                                   : KeyCheckTexts::tr("此Key不是由 %1 2.X版本生成。");
     return sentence.arg(product::title());
 }
 

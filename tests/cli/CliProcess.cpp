@@ -11,16 +11,31 @@ QString cliPath()
 
 namespace {
 
-/// Starts @p program in a UTF-8 locale changed by @p environment, feeds it @p input and waits
-/// for its end.
-CliResult runToTheEnd(QProcess &process, const QString &program, const QStringList &arguments,
-                      const QList<std::pair<QString, QString>> &environment, const QByteArray &input)
+// LANG rather than LC_ALL: a shell in between warns when LC_ALL names a locale the system has
+// not generated, and the program needs only the name to choose its language.
+const QStringList chineseLocale{QStringLiteral("LANG=zh_CN.UTF-8")};
+
+/// The system's environment with, of the locale settings, only what @p locale gives, over a
+/// character type of UTF-8 that every Debian system has (C.UTF-8), so that the texts the
+/// tests exchange with the program are UTF-8 whichever locales the machine generated.
+QProcessEnvironment environmentIn(const QStringList &locale)
 {
-    QProcessEnvironment changed = QProcessEnvironment::systemEnvironment();
-    changed.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    for (const auto &[name, value] : environment)
-        changed.insert(name, value);
-    process.setProcessEnvironment(changed);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
+    for (const QString &setting : locale) {
+        const qsizetype equals = setting.indexOf(u'=');
+        environment.insert(setting.left(equals), setting.mid(equals + 1));
+    }
+    return environment;
+}
+
+/// Starts @p program in @p environment, feeds it @p input and waits for its end.
+CliResult runToTheEnd(QProcess &process, const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment, const QByteArray &input)
+{
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     CliResult result;
     if (!process.waitForStarted())
@@ -38,12 +53,23 @@ CliResult runToTheEnd(QProcess &process, const QString &program, const QStringLi
 
 } // namespace
 
+QProcessEnvironment chineseEnvironment()
+{
+    return environmentIn(chineseLocale);
+}
+
 CliResult runCli(const QStringList &arguments, const QByteArray &input, const QString &outputFile)
 {
     QProcess process;
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
-    return runToTheEnd(process, cliPath(), arguments, {}, input);
+    return runToTheEnd(process, cliPath(), arguments, chineseEnvironment(), input);
+}
+
+CliResult runCliInLocale(const QStringList &locale, const QStringList &arguments)
+{
+    QProcess process;
+    return runToTheEnd(process, cliPath(), arguments, environmentIn(locale), {});
 }
 
 CliResult runCliWithBytes(const QList<QByteArray> &arguments, const QString &folder,
@@ -57,9 +83,12 @@ CliResult runCliWithBytes(const QList<QByteArray> &arguments, const QString &fol
             script += QStringLiteral("\\x") + QString::number(uchar(byte), 16).rightJustified(2, u'0');
         script += u'\'';
     }
+    QProcessEnvironment changed = chineseEnvironment();
+    for (const auto &[name, value] : environment)
+        changed.insert(name, value);
     QProcess process;
     process.setWorkingDirectory(folder);
-    return runToTheEnd(process, QStringLiteral("bash"), {QStringLiteral("-c"), script, cliPath()}, environment,
+    return runToTheEnd(process, QStringLiteral("bash"), {QStringLiteral("-c"), script, cliPath()}, changed,
                        input);
 }
 

@@ -427,6 +427,7 @@ void TestCliCommands::standardInputFromTheOutputFileIsRefused()
     file.write("abc\r\n");
     file.close();
     QProcess shell;
+    shell.setProcessEnvironment(chineseEnvironment());
     shell.start(u"bash"_s, {u"-c"_s, u"\"$0\" convert - \"$1\" < \"$1\""_s, cliPath(), keys});
     QVERIFY(shell.waitForFinished(60000));
     QCOMPARE(QString::fromLocal8Bit(shell.readAllStandardError()),
@@ -514,6 +515,7 @@ void TestCliCommands::closedPipeEndsQuietly()
     // A real pipe into head: QProcess::closeReadChannel() keeps draining the pipe, so the
     // program would never see the reader go.
     QProcess shell;
+    shell.setProcessEnvironment(chineseEnvironment());
     shell.start(u"bash"_s,
                 QStringList{u"-c"_s, u"\"$0\" \"$@\" | head -n 1; exit ${PIPESTATUS[0]}"_s, cliPath()} +
                     arguments);
@@ -544,6 +546,7 @@ void TestCliCommands::internalErrorSaysWhatToDoOnATerminal()
     // A closed standard output is no cause of its own: the terminal's internal-error text,
     // which names the number and no dialog.
     QProcess shell;
+    shell.setProcessEnvironment(chineseEnvironment());
     shell.start(u"bash"_s, {u"-c"_s, u"\"$0\" generate >&-"_s, cliPath()});
     QVERIFY(shell.waitForFinished(60000));
     QCOMPARE(QString::fromUtf8(shell.readAllStandardError()),

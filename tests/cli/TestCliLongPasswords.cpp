@@ -210,9 +210,7 @@ void TestCliLongPasswords::aRunTooLargeForMemoryIsRefusedInPlainWords()
     // 1 GiB of address space: enough to start, not for 16,777,216 passwords of 128
     // characters (2 GiB), which are refused before a single one is drawn.
     QProcess shell;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    shell.setProcessEnvironment(environment);
+    shell.setProcessEnvironment(chineseEnvironment());
     shell.start(u"sh"_s, {u"-c"_s, u"ulimit -v 1048576 && exec \"$0\" \"$@\""_s, cliPath(), u"generate"_s,
                           u"-c"_s, u"16777216"_s, u"-l"_s, u"128"_s, u"--filter-duplicates"_s});
     QVERIFY(shell.waitForFinished(120000));

@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# The option lists of parolex-cli exist four times: in the program, in its manual page and in
-# the bash, zsh and fish completions. This test asks the built program (`--help` and
-# `COMMAND --help`), the rendered manual page and the completion functions themselves for the
+# The option lists of parolex-cli exist five times: in the program, in its English and its
+# Chinese manual page and in the bash, zsh and fish completions. This test asks the built
+# program (`--help` and `COMMAND --help`, in English and in Chinese), each rendered manual
+# page beside the help in its own language, and the completion functions themselves for the
 # commands and for each command's options, and fails on any difference, naming it.
-# Usage: check-options.sh PAROLEX_CLI MANUAL_PAGE COMPLETIONS_DIR
+# Usage: check-options.sh PAROLEX_CLI MANUAL_DIR COMPLETIONS_DIR
+#   MANUAL_DIR holds parolex-cli.1 (English) and zh_CN/parolex-cli.1.
 set -euo pipefail
-cli=${1:?usage: $0 PAROLEX_CLI MANUAL_PAGE COMPLETIONS_DIR}
-manual=${2:?usage: $0 PAROLEX_CLI MANUAL_PAGE COMPLETIONS_DIR}
-completions=${3:?usage: $0 PAROLEX_CLI MANUAL_PAGE COMPLETIONS_DIR}
+usage="usage: $0 PAROLEX_CLI MANUAL_DIR COMPLETIONS_DIR"
+cli=${1:?$usage}
+manual_dir=${2:?$usage}
+completions=${3:?$usage}
 scratch=$(mktemp -d /tmp/parolex-options.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 # fish keeps its history and variables under HOME; keep them out of the real one.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.local/share
 mkdir -p "$HOME"
-export LC_ALL=C.UTF-8
+# The manual pages are read in UTF-8 whatever their language; the program's language is
+# chosen by LANG for each call (LC_ALL and LC_MESSAGES would override it).
+export LC_CTYPE=C.UTF-8
+unset LC_ALL LC_MESSAGES
 for tool in man zsh fish; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps installs it)" >&2; exit 1; }
 done
@@ -53,22 +59,23 @@ help_commands() {
         inside && /^[ \t]+[a-z]/ { print $1 }'
 }
 
-# The rendered manual page: "global" for the options of its 选项 section, then for each
-# subsection of 命令 "command NAME" and the command's option lines as "NAME OPTION...".
-manual_lines() {
-    MANWIDTH=200 man --warnings -l -E UTF-8 "$manual" 2>"$scratch/man-errors" | awk '
+# The rendered manual page: "global" for the options of its OPTIONS (选项) section, then for
+# each subsection of COMMANDS (命令) "command NAME" and the command's option lines as
+# "NAME OPTION...".
+manual_lines() { # PAGE
+    MANWIDTH=200 man --warnings -l -E UTF-8 "$1" 2>"$scratch/man-errors" | awk '
         /^[^ \t]/ { section = $1; command = ""; next }
-        section == "选项" && /^       -/ { print "global " $0; next }
-        section == "命令" && /^   [a-z]/ { command = $1; print "command " command; next }
-        section == "命令" && command != "" && /^       -/ { print command " " $0 }'
+        (section == "选项" || section == "OPTIONS") && /^       -/ { print "global " $0; next }
+        (section == "命令" || section == "COMMANDS") && /^   [a-z]/ { command = $1; print "command " command; next }
+        (section == "命令" || section == "COMMANDS") && command != "" && /^       -/ { print command " " $0 }'
     if [ -s "$scratch/man-errors" ]; then
-        echo "FAIL: man reported problems with $manual:" >&2
+        echo "FAIL: man reported problems with $1:" >&2
         cat "$scratch/man-errors" >&2
         exit 1
     fi
 }
-manual_options() { # SCOPE
-    awk -v scope="$1" '$1 == scope { sub(/^[^ ]+ /, ""); print }' "$scratch/manual" | leading_options
+manual_options() { # MANUAL_LINES SCOPE
+    awk -v scope="$2" '$1 == scope { sub(/^[^ ]+ /, ""); print }' "$1" | leading_options
 }
 
 # What bash's completion function offers for the words given (the last one being completed).
@@ -145,19 +152,42 @@ same() {
     fi
 }
 
-manual_lines >"$scratch/manual"
+# Each manual page beside the help in its own language.
+for language in en zh_CN; do
+    if [ "$language" = en ]; then
+        page=$manual_dir/parolex-cli.1 locale=C name="English manual page"
+    else
+        page=$manual_dir/zh_CN/parolex-cli.1 locale=zh_CN.UTF-8 name="Chinese manual page"
+    fi
+    manual_lines "$page" >"$scratch/manual-$language"
+    help=$(LANG=$locale "$cli" --help) || { echo "FAIL: LANG=$locale parolex-cli --help exited with $?" >&2; exit 1; }
+    commands=$(help_commands <<<"$help")
+    [ -n "$commands" ] || { echo "FAIL: LANG=$locale parolex-cli --help lists no commands" >&2; exit 1; }
+    same "commands in the $name" "$commands" "$(sed -n 's/^command //p' "$scratch/manual-$language")"
+    same "global options in the $name" "$(help_options <<<"$help")" \
+        "$(manual_options "$scratch/manual-$language" global)"
+    for command in $commands; do
+        command_help=$(LANG=$locale "$cli" "$command" --help) || {
+            echo "FAIL: LANG=$locale parolex-cli $command --help exited with $?" >&2
+            failures=$((failures + 1))
+            continue
+        }
+        same "$command options in the $name" "$(help_options <<<"$command_help")" \
+            "$(manual_options "$scratch/manual-$language" "$command")"
+    done
+done
+
+# The completions beside the English help: the option names are the same in both languages.
+export LANG=C
 help=$("$cli" --help) || { echo "FAIL: parolex-cli --help exited with $?" >&2; exit 1; }
 commands=$(help_commands <<<"$help")
-[ -n "$commands" ] || { echo "FAIL: parolex-cli --help lists no commands" >&2; exit 1; }
 global=$(help_options <<<"$help")
 [ -n "$global" ] || { echo "FAIL: parolex-cli --help lists no options" >&2; exit 1; }
 
-same "commands in the manual page" "$commands" "$(sed -n 's/^command //p' "$scratch/manual")"
 same "commands in the bash completion" "$commands" "$(bash_offers parolex-cli '')"
 same "commands in the zsh completion" "$commands" "$(zsh_offers parolex-cli '' | zsh_commands)"
 same "commands in the fish completion" "$commands" "$(fish_offers 'parolex-cli ')"
 
-same "global options in the manual page" "$global" "$(manual_options global)"
 same "global options in the bash completion" "$global" "$(bash_offers parolex-cli - | only_options)"
 same "global options in the zsh completion" "$global" "$(zsh_offers parolex-cli - | zsh_options)"
 same "global options in the fish completion" "$global" "$(fish_offers 'parolex-cli -' | only_options)"
@@ -166,7 +196,6 @@ for command in $commands; do
     command_help=$("$cli" "$command" --help) ||
         { echo "FAIL: parolex-cli $command --help exited with $?" >&2; failures=$((failures + 1)); continue; }
     options=$(help_options <<<"$command_help")
-    same "$command options in the manual page" "$options" "$(manual_options "$command")"
     same "$command options in the bash completion" "$options" "$(bash_offers parolex-cli "$command" - | only_options)"
     same "$command options in the zsh completion" "$options" "$(zsh_offers parolex-cli "$command" - | zsh_options)"
     same "$command options in the fish completion" "$options" \

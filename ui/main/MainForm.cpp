@@ -33,7 +33,7 @@ QString listEntry(int value)
 
 MainForm::MainForm(Forms &forms, const MainFormSetup &setup)
     : SkinnedWindow(QStringLiteral("Morvik Parolex 2.81")), m_ui(new ::Ui::MainForm), m_forms(forms),
-      m_setup(setup), m_settings(setup.programFolder, setup.configFolder)
+      m_setup(setup), m_settings(setup.programFolder, setup.configFolder, setup.settingsLayout)
 {
     Q_ASSERT(m_setup.random && m_setup.files);
     m_ui->setupUi(this);

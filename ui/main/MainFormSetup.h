@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/SettingsFile.h"
+
 #include <QString>
 
 namespace parolex {
@@ -16,6 +18,7 @@ struct MainFormSetup
     QString configFolder;  ///< empty: the user's configuration folder for the program
     RandomSource *random = nullptr;
     TextFileLayer *files = nullptr;
+    SettingsFile::Layout settingsLayout = SettingsFile::Layout::Portable;
 };
 
 } // namespace parolex

@@ -41,8 +41,8 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-SettingsFile::SettingsFile(QString programFolder, QString configFolder)
-    : m_programFolder(std::move(programFolder)), m_configFolder(std::move(configFolder))
+SettingsFile::SettingsFile(QString programFolder, QString configFolder, Layout layout)
+    : m_programFolder(std::move(programFolder)), m_configFolder(std::move(configFolder)), m_layout(layout)
 {
     if (m_programFolder.isEmpty())
         m_programFolder = QCoreApplication::applicationDirPath();
@@ -62,6 +62,8 @@ QString SettingsFile::configPath() const
 
 bool SettingsFile::programFileUsable() const
 {
+    if (m_layout == Layout::Installed)
+        return false;
     const QString path = programPath();
     const QFileInfo info(path);
     if (info.exists() || info.isSymLink()) {
@@ -80,9 +82,12 @@ bool SettingsFile::programFileUsable() const
 bool SettingsFile::read()
 {
     const bool inProgramFolder = programFileUsable();
-    // An installed program may still ship (or have been given) setup.ini beside it; it is
-    // read first, and the user's own file, when there is one, has the last word.
-    std::optional<bool> flag = readFlag(programPath());
+    // A portable program in a folder it cannot write may still have been given setup.ini
+    // beside it; it is read first, and the user's own file, when there is one, has the last
+    // word. An installed program never looks beside itself.
+    std::optional<bool> flag;
+    if (m_layout == Layout::Portable)
+        flag = readFlag(programPath());
     if (!inProgramFolder) {
         if (const std::optional<bool> own = readFlag(configPath()); own || QFile::exists(configPath()))
             flag = own;

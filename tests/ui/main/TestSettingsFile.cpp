@@ -135,6 +135,49 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(beside).isDir());
     }
 
+    void installedProgramNeverTouchesItsOwnFolder()
+    {
+        // A writable program folder, as /usr/bin is to root, with a setup.ini some earlier
+        // portable copy left there.
+        QTemporaryDir program;
+        QTemporaryDir config;
+        const QString beside = QDir(program.path()).filePath(QStringLiteral("setup.ini"));
+        const QString userFile = QDir(config.path()).filePath(QStringLiteral("setup.ini"));
+        QFile stray(beside);
+        QVERIFY(stray.open(QIODevice::WriteOnly));
+        stray.write("#TRUE#\r\n");
+        stray.close();
+
+        bool expected = false;
+        for (const bool simpleMode : {true, false, true}) {
+            SettingsFile settings(program.path(), config.path(), SettingsFile::Layout::Installed);
+            QCOMPARE(settings.read(), expected);
+            QCOMPARE(QFileInfo(userFile).size(), 0);
+            settings.write(simpleMode);
+            expected = simpleMode;
+        }
+        QFile file(userFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArrayLiteral("#TRUE#\r\n"));
+        QCOMPARE(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("setup.ini")});
+        QVERIFY(stray.open(QIODevice::ReadOnly));
+        QCOMPARE(stray.readAll(), QByteArrayLiteral("#TRUE#\r\n"));
+    }
+
+    void portableProgramKeepsTheSettingBesideItself()
+    {
+        QTemporaryDir program;
+        QTemporaryDir config;
+        SettingsFile settings(program.path(), config.path(), SettingsFile::Layout::Portable);
+        QVERIFY(!settings.read());
+        settings.write(true);
+        QFile file(QDir(program.path()).filePath(QStringLiteral("setup.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArrayLiteral("#TRUE#\r\n"));
+        QVERIFY(QDir(config.path()).isEmpty());
+    }
+
     void configFolderIsCreatedWhenMissing()
     {
         QTemporaryDir base;

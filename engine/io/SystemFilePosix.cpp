@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,7 +14,7 @@ namespace parolex {
 namespace {
 
 // The whole mapping from errno to the run's failure numbers (table in failure/Failure.h).
-Failure failureOf(int error, bool reading = false, bool folderExists = true)
+Failure failureNumberOf(int error, bool reading, bool folderExists)
 {
     switch (error) {
     case ENOENT:
@@ -52,6 +53,11 @@ Failure failureOf(int error, bool reading = false, bool folderExists = true)
     default:
         return Failure::InternalError;
     }
+}
+
+Failure failureOf(int error, bool reading = false, bool folderExists = true)
+{
+    return failureNumberOf(error, reading, folderExists).withSystemCause(error);
 }
 
 } // namespace
@@ -112,6 +118,11 @@ bool SystemFile::isTerminal() const
     return ::isatty(int(m_handle)) == 1;
 }
 
+bool SystemFile::enableEscapeSequences()
+{
+    return isTerminal();
+}
+
 bool SystemFile::sameFile(const QString &first, const QString &second)
 {
     if (first.isEmpty() || second.isEmpty())
@@ -122,6 +133,23 @@ bool SystemFile::sameFile(const QString &first, const QString &second)
         ::stat(QFile::encodeName(second).constData(), &b) != 0)
         return false;
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+QString SystemFile::systemCauseText(std::int64_t code)
+{
+    return QStringLiteral("errno %1，%2").arg(code).arg(QString::fromLocal8Bit(::strerror(int(code))));
+}
+
+bool SystemFile::standardIsFile(Standard stream, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = stream == Standard::Input ? STDIN_FILENO : stream == Standard::Output ? STDOUT_FILENO : STDERR_FILENO;
+    struct stat open;
+    struct stat named;
+    if (::fstat(fd, &open) != 0 || ::stat(QFile::encodeName(path).constData(), &named) != 0)
+        return false;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 Result<qsizetype> SystemFile::read(char *into, qsizetype max)

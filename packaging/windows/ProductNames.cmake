@@ -3,6 +3,8 @@
 #   PAROLEX_TITLE         the product's title (engine/product/ProductInfo.h)
 #   PAROLEX_DISPLAY_NAME  the Chinese name the desktop menu shows (Name[zh_CN] of the
 #                         .desktop file): Start menu, Apps and features, the file description
+#   PAROLEX_COMPANY       the maker, and PAROLEX_COPYRIGHT, the copyright line, from the
+#                         Copyright field of packaging/debian/copyright
 function(parolex_product_names)
     file(READ ${PROJECT_SOURCE_DIR}/engine/product/ProductInfo.h info)
     if(NOT info MATCHES "QString title\\(\\)[^}]*QStringLiteral\\(\"([^\"]+)\"\\)")
@@ -17,4 +19,11 @@ function(parolex_product_names)
     endif()
     string(REGEX REPLACE "^Name\\[zh_CN\\]=" "" name "${name}")
     set(PAROLEX_DISPLAY_NAME "${name}" PARENT_SCOPE)
+
+    file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/debian/copyright copyright REGEX "^Copyright: " LIMIT_COUNT 1)
+    if(NOT copyright MATCHES "^Copyright: ([0-9-]+) ([^<]+[^< ]) *<")
+        message(FATAL_ERROR "no 'Copyright: YEAR NAME <mail>' in packaging/debian/copyright")
+    endif()
+    set(PAROLEX_COMPANY "${CMAKE_MATCH_2}" PARENT_SCOPE)
+    set(PAROLEX_COPYRIGHT "Copyright © ${CMAKE_MATCH_1} ${CMAKE_MATCH_2}" PARENT_SCOPE)
 endfunction()

@@ -1,6 +1,7 @@
 # The names Windows shows for the program, taken from where the program and the Linux package
 # already say them, so that the three never drift apart:
-#   PAROLEX_TITLE         the product's title (engine/product/ProductInfo.h)
+#   PAROLEX_TITLE         the product's title, and PAROLEX_URL its web address
+#                         (engine/product/ProductInfo.h)
 #   PAROLEX_DISPLAY_NAME  the Chinese name the desktop menu shows (Name[zh_CN] of the
 #                         .desktop file): Start menu, Apps and features, the file description
 #   PAROLEX_COMPANY       the maker, and PAROLEX_COPYRIGHT, the copyright line, from the
@@ -11,6 +12,10 @@ function(parolex_product_names)
         message(FATAL_ERROR "no title() found in engine/product/ProductInfo.h")
     endif()
     set(PAROLEX_TITLE "${CMAKE_MATCH_1}" PARENT_SCOPE)
+    if(NOT info MATCHES "QString webAddress\\(\\)[^}]*QStringLiteral\\(\"([^\"]+)\"\\)")
+        message(FATAL_ERROR "no webAddress() found in engine/product/ProductInfo.h")
+    endif()
+    set(PAROLEX_URL "${CMAKE_MATCH_1}" PARENT_SCOPE)
 
     file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/example.morvik_parolex.parolex.desktop name
          REGEX "^Name\\[zh_CN\\]=" ENCODING UTF-8)

@@ -75,6 +75,9 @@ ${Using:StrFunc} UnStrRep
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SIDE_BMP}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_SMALLDESC
+; The details stay on screen until the user goes on: what was installed, and where.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MULTIUSER_PAGE_INSTALLMODE

@@ -222,8 +222,10 @@ std::optional<Result<qsizetype>> readFromConsole(HANDLE handle, char *into, qsiz
         units.resize(end);
     if (units.empty())
         return Result<qsizetype>(qsizetype(0));
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, units.data(), int(units.size()), into, int(max), nullptr,
-                                          nullptr);
+    // No best fit, as the Key derivation has it: a character the code page lacks is '?',
+    // never a look-alike that would give another password than the same Key as an argument.
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units.data(), int(units.size()), into,
+                                          int(max), "?", nullptr);
     if (bytes <= 0)
         return Result<qsizetype>(failureOf(GetLastError()));
     return Result<qsizetype>(qsizetype(bytes));

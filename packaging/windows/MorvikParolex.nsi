@@ -195,10 +195,17 @@ Section "!$(SectionProgram)" SectionProgram
     SectionIn RO
     ; An older version in this folder is removed by its own uninstaller first, so that
     ; nothing of it stays behind and Apps and features keeps one entry.
+    ; The user's setting beside the program outlives the upgrade.
     ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+        ClearErrors
+        CopyFiles /SILENT "$INSTDIR\setup.ini" "$PLUGINSDIR\setup.ini"
         DetailPrint "$INSTDIR\Uninstall.exe /S"
         ExecWait '"$INSTDIR\Uninstall.exe" /S /$MultiUser.InstallMode _?=$INSTDIR'
         Delete "$INSTDIR\Uninstall.exe"
+        ${If} ${FileExists} "$PLUGINSDIR\setup.ini"
+            CreateDirectory "$INSTDIR"
+            CopyFiles /SILENT "$PLUGINSDIR\setup.ini" "$INSTDIR\setup.ini"
+        ${EndIf}
     ${EndIf}
     !include "${FILES_NSH}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -243,6 +250,7 @@ Section /o "$(SectionPath)" SectionPath
 SectionEnd
 
 Function .onInit
+    InitPluginsDir
     ; /D= has set $INSTDIR already; MultiUser would replace it with its default.
     StrCpy $0 $INSTDIR
     !insertmacro MULTIUSER_INIT

@@ -136,7 +136,12 @@ older_version=$(registry "HKCU\\$uninstall_key" | sed -n 's/^"DisplayVersion"="\
 echo "installed $older_version"
 
 echo "-- installer: this version over it"
+# The setting the program keeps beside itself in a folder it may write survives the upgrade.
+printf '[setup]\r\nSimpleMode=1\r\n' >"$installed/setup.ini"
 wine "$installer" /S
+[ "$(cat "$installed/setup.ini" 2>/dev/null)" = "$(printf '[setup]\r\nSimpleMode=1\r')" ] ||
+    fail "the upgrade lost the setup.ini beside the program"
+rm "$installed/setup.ini"
 entry=$(registry "HKCU\\$uninstall_key")
 echo "$entry" | sed 's/^/  /'
 version=$(echo "$entry" | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p')

@@ -170,6 +170,9 @@ esac
 check_cli wine cmd /c parolex-cli derive "$key"
 check_cli wine "$installed/parolex-cli.exe" derive "$key"
 check_gui "$installed"
+# What Explorer and Windows read of both programs: version resource, icon, manifest.
+/usr/bin/python3 "$here/check-resources.py" "$version" "$installed/parolex.exe" "$installed/parolex-cli.exe" ||
+    fail "the programs' resources are incomplete"
 
 echo "-- installer: silent uninstall"
 mkdir -p "$(dirname "$settings")"

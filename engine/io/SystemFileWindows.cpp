@@ -1,5 +1,7 @@
 #include "io/SystemFile.h"
 
+#include "text/CodePoints.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -222,10 +224,12 @@ std::optional<Result<qsizetype>> readFromConsole(HANDLE handle, char *into, qsiz
         units.resize(end);
     if (units.empty())
         return Result<qsizetype>(qsizetype(0));
-    // No best fit, as the Key derivation has it: a character the code page lacks is '?',
-    // never a look-alike that would give another password than the same Key as an argument.
-    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units.data(), int(units.size()), into,
-                                          int(max), "?", nullptr);
+    // As the Key derivation converts an argument: no best fit (a character the code page
+    // lacks is '?', never a look-alike) and one '?' for a character beyond U+FFFF.
+    const QString typed = withPairsAsQuestionMarks(QStringView(reinterpret_cast<const char16_t *>(units.data()),
+                                                               qsizetype(units.size())));
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t *>(typed.utf16()),
+                                          int(typed.size()), into, int(max), "?", nullptr);
     if (bytes <= 0)
         return Result<qsizetype>(failureOf(GetLastError()));
     return Result<qsizetype>(qsizetype(bytes));

@@ -1,5 +1,7 @@
 #include "text/Cp936Codec.h"
 
+#include "text/CodePoints.h"
+
 #include <algorithm>
 #include <windows.h>
 
@@ -18,6 +20,15 @@ bool encodePiece(QStringView text, QByteArray &out, bool replacing)
 {
     if (text.isEmpty())
         return true;
+    // Code page 936 holds no character beyond U+FFFF, and the system makes two '?' of the
+    // two halves of a pair: a pair is one character, one '?', as everywhere else.
+    QString paired;
+    if (holdsSurrogatePair(text)) {
+        if (!replacing)
+            return false;
+        paired = withPairsAsQuestionMarks(text);
+        text = paired;
+    }
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
     const int length = int(text.size());
     const qsizetype start = out.size();

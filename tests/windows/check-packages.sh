@@ -195,6 +195,29 @@ out=$(wine cmd /c parolex-cli derive "$key" 2>&1 | tr -d '\r') || true
 [ -f "$settings" ] || fail "the uninstall removed the user's setup.ini"
 echo "folder, Start-menu entry, registry key and PATH entry are gone; setup.ini stays"
 
+echo "-- installer: for all users (wine's user has administrator rights)"
+machine_environment='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
+machine_path() {
+    wine reg query "$machine_environment" /v Path 2>/dev/null | tr -d '\r' | sed -n 's/^ *Path *REG_[A-Z_]* *//p'
+}
+path_before=$(machine_path)
+everyone="$WINEPREFIX/drive_c/Program Files/Morvik Parolex"
+wine "$installer" /S /AllUsers /AddToPath
+[ -f "$everyone/parolex.exe" ] || fail "no parolex.exe under Program Files after an install for all users"
+registry "HKLM\\$uninstall_key" | grep -q '"DisplayVersion"="'"$version"'"' || fail "no HKLM entry after an install for all users"
+[ -z "$(registry "HKCU\\$uninstall_key")" ] || fail "an install for all users wrote a per-user entry"
+[ "$(machine_path)" = "$path_before;C:\\Program Files\\Morvik Parolex" ] || fail "the machine's PATH is '$(machine_path)'"
+check_cli wine cmd /c parolex-cli derive "$key"
+wine "$everyone/Uninstall.exe" /AllUsers /S
+for _ in $(seq 60); do
+    [ -e "$everyone" ] || break
+    sleep 1
+done
+[ ! -e "$everyone" ] || fail "$everyone is still there after the uninstall"
+[ -z "$(registry "HKLM\\$uninstall_key")" ] || fail "the uninstall for all users left its registry key behind"
+[ "$(machine_path)" = "$path_before" ] || fail "the machine's PATH is '$(machine_path)' after the uninstall, not '$path_before'"
+echo "Program Files, HKLM entry and the machine's PATH, all removed again"
+
 echo "-- zip"
 # cmake unpacks zip files too, which spares the build machine an unzip.
 mkdir "$scratch/zip"

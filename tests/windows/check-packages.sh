@@ -218,6 +218,21 @@ done
 [ "$(machine_path)" = "$path_before" ] || fail "the machine's PATH is '$(machine_path)' after the uninstall, not '$path_before'"
 echo "Program Files, HKLM entry and the machine's PATH, all removed again"
 
+echo "-- installer: a PATH too long for NSIS's strings is left as it is, never cut"
+long_path=$(for i in $(seq 100); do printf 'C:\\tools\\t%03d;' "$i"; done)
+long_path=${long_path%;}
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
+wine "$installer" /S /AddToPath
+[ "$(user_path)" = "$long_path" ] || fail "the install changed a PATH of ${#long_path} characters"
+wine "$installed/Uninstall.exe" /S
+for _ in $(seq 60); do
+    [ -e "$installed" ] || break
+    sleep 1
+done
+[ "$(user_path)" = "$long_path" ] || fail "the uninstall changed a PATH of ${#long_path} characters"
+wine reg delete 'HKCU\Environment' /v Path /f >/dev/null
+echo "a PATH of ${#long_path} characters stays as it was"
+
 echo "-- zip"
 # cmake unpacks zip files too, which spares the build machine an unzip.
 mkdir "$scratch/zip"

@@ -6,11 +6,13 @@
 #include "product/ProductInfo.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace parolex {
 
 ErrorStream::ErrorStream()
-    : m_stream(SystemFile::standard(SystemFile::Standard::Error)), m_isTerminal(m_stream->isTerminal())
+    : m_stream(SystemFile::standard(SystemFile::Standard::Error)), m_isTerminal(m_stream->isTerminal()),
+      m_escapes(m_isTerminal && m_stream->enableEscapeSequences())
 {}
 
 ErrorStream::~ErrorStream() = default;
@@ -23,7 +25,11 @@ void ErrorStream::message(const QString &text, const QString &title)
 
 void ErrorStream::failureNumber(Failure failure)
 {
-    note(tr("错误号 %1").arg(failure.number()));
+    QString text = tr("错误号 %1").arg(failure.number());
+    // The system's own reason, for the user who reports it or looks it up.
+    if (failure.systemCause() != 0)
+        text += tr("（%1）").arg(SystemFile::systemCauseText(failure.systemCause()));
+    note(text);
 }
 
 void ErrorStream::reportFailure(Failure failure)
@@ -42,8 +48,14 @@ void ErrorStream::drawProgress(const QString &line)
 {
     if (!m_isTerminal)
         return;
-    // Carriage return, the line, then "erase to the end of the line" for a shorter line.
-    write(u'\r' + line + QStringLiteral("\x1b[K"));
+    // Carriage return, the line, then "erase to the end of the line" for a shorter line; a
+    // terminal without escape sequences gets blanks over what the last line left.
+    if (m_escapes) {
+        write(u'\r' + line + QStringLiteral("\x1b[K"));
+    } else {
+        write(u'\r' + line.leftJustified(m_progressLength));
+        m_progressLength = line.size();
+    }
     m_progressShown = true;
 }
 
@@ -52,7 +64,10 @@ void ErrorStream::clearProgress()
     if (!m_progressShown)
         return;
     m_progressShown = false;
-    write(QStringLiteral("\r\x1b[K"));
+    if (m_escapes)
+        write(QStringLiteral("\r\x1b[K"));
+    else
+        write(u'\r' + QString(std::exchange(m_progressLength, 0), u' ') + u'\r');
 }
 
 void ErrorStream::write(const QString &text)

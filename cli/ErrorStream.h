@@ -42,7 +42,11 @@ private:
 
     std::unique_ptr<SystemFile> m_stream;
     bool m_isTerminal;
+    /// Whether the terminal acts on escape sequences.
+    bool m_escapes;
     bool m_progressShown = false;
+    /// Characters of the progress line shown last, where they must be blanked by hand.
+    qsizetype m_progressLength = 0;
 };
 
 } // namespace parolex

@@ -1,7 +1,5 @@
 #include "TerminalFileLayer.h"
 
-#include <QFileInfo>
-
 namespace parolex {
 
 namespace {
@@ -20,15 +18,6 @@ public:
 private:
     ByteSink &m_stream;
 };
-
-/// The name the system gives a standard stream, or @p path itself for a file.
-QString systemName(const QString &path, bool reading)
-{
-    if (!TerminalFileLayer::isStandardStream(path))
-        return path;
-    const QString name = reading ? QStringLiteral("/dev/stdin") : QStringLiteral("/dev/stdout");
-    return QFileInfo::exists(name) ? name : QString();
-}
 
 } // namespace
 
@@ -54,7 +43,13 @@ bool TerminalFileLayer::sameFile(const QString &first, const QString &second)
     // are the same terminal.
     if (isStandardStream(first) && isStandardStream(second))
         return false;
-    return m_files.sameFile(systemName(first, true), systemName(second, false));
+    // "-" is the stream itself, never a name: the file the shell opened for it is compared
+    // by its identity, on every system alike.
+    if (isStandardStream(first))
+        return SystemFile::standardIsFile(SystemFile::Standard::Input, second);
+    if (isStandardStream(second))
+        return SystemFile::standardIsFile(SystemFile::Standard::Output, first);
+    return m_files.sameFile(first, second);
 }
 
 bool TerminalFileLayer::outputReaderHasGone() const

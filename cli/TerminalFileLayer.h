@@ -15,9 +15,9 @@ public:
 
     Result<std::unique_ptr<ByteSource>> openForReading(const QString &path) override;
     Result<std::unique_ptr<ByteSink>> createForWriting(const QString &path) override;
-    /// Also true when a standard stream is redirected from or to the other file, where the
-    /// system names its streams (/dev/stdin, /dev/stdout): `convert - keys.txt < keys.txt`
-    /// would empty the Key file before its first line is read.
+    /// Also true when a standard stream is redirected from or to the other file:
+    /// `convert - keys.txt < keys.txt` would empty the Key file before its first line is
+    /// read, `convert keys.txt - >> keys.txt` would write into the file being read.
     bool sameFile(const QString &first, const QString &second) override;
 
     /// Whether the reader of standard output went away while the run wrote to it (`| head`).

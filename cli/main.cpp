@@ -35,7 +35,7 @@ ExitStatus runCommandLine(ErrorStream &errors, const QStringList &arguments)
                         "“parolex-cli COMMAND --help”显示命令的选项。\n\n"
                         "退出状态：0 成功；1 密码与Key不符（verify）；2 选项未通过检查，或命令行有误；"
                         "3 出现带错误号的错误（错误号和说明写到标准错误）。"));
-    // -V as GNU tools have it; -v as the earlier versions had it, for the scripts that use it.
+    // -V as GNU tools have it; -v too, which is what many other tools answer with their version.
     program.addOption(QCommandLineOption({u"V"_s, u"v"_s, u"version"_s}, CommandLine::tr("显示版本号。")));
     program.addPositional(u"COMMAND"_s,
                           CommandLine::tr("generate、derive、convert 或 verify，其后是命令的参数。"),

@@ -88,6 +88,10 @@ Exit status: 0 success; 1 the password does not match the Key (verify); 2 option
         <source>错误号 %1</source>
         <translation>Failure number %1</translation>
     </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
 </context>
 <context>
     <name>GenerateCommand</name>
@@ -376,6 +380,21 @@ With PASSWORD alone the Key is the first line of standard input, %1; with --key-
     <message>
         <source>密码已经被写入%1中。</source>
         <translation>The passwords have been written to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemFile</name>
+    <message>
+        <source>errno %1，%2</source>
+        <translation>errno %1, %2</translation>
+    </message>
+    <message>
+        <source>Windows 错误 %1</source>
+        <translation>Windows error %1</translation>
+    </message>
+    <message>
+        <source>Windows 错误 %1，%2</source>
+        <translation>Windows error %1, %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace parolex {
 
 /// A failure of a run, carried as its number, or none. Every function that can fail returns
@@ -25,6 +27,8 @@ namespace parolex {
 ///   reading on after the last line of a file ................... 62
 ///   code page 936 cannot be converted here ..................... 936
 ///   anything the system reports that is not listed above ....... 51
+/// A failure the system reported also keeps the system's own code (errno, GetLastError()),
+/// so that the terminal can name the cause and a failure 51 can be told apart and reported.
 class [[nodiscard]] Failure
 {
 public:
@@ -50,6 +54,16 @@ public:
 
     constexpr Failure(Number number = None) : m_number(number) {}
 
+    /// This failure, caused by the system's error @p code.
+    constexpr Failure withSystemCause(std::int64_t code) const
+    {
+        Failure caused = *this;
+        caused.m_systemCause = code;
+        return caused;
+    }
+    /// The system's error code behind this failure, or 0 when the program itself found it.
+    constexpr std::int64_t systemCause() const { return m_systemCause; }
+
     /// True when something failed.
     constexpr explicit operator bool() const { return m_number != None; }
     constexpr int number() const { return m_number; }
@@ -58,10 +72,12 @@ public:
     /// anyway (closing every file), the first failure is the one the user is told.
     constexpr Failure orElse(Failure later) const { return *this ? *this : later; }
 
-    friend constexpr bool operator==(Failure, Failure) = default;
+    /// One failure is another of the same number, whatever the system said of its cause.
+    friend constexpr bool operator==(Failure a, Failure b) { return a.m_number == b.m_number; }
 
 private:
     Number m_number;
+    std::int64_t m_systemCause = 0;
 };
 
 } // namespace parolex

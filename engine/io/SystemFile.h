@@ -4,6 +4,7 @@
 #include "io/ByteSource.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 namespace parolex {
@@ -38,11 +39,22 @@ public:
     static std::unique_ptr<SystemFile> standard(Standard stream);
     /// Whether both paths name one existing file (same device and file number).
     static bool sameFile(const QString &first, const QString &second);
+    /// Whether the standard stream @p stream is the file @p path itself, as the shell
+    /// opened it (`< keys.txt`, `>> out.txt`): the open file's own identity, compared with
+    /// the path's; a pipe or a terminal is no file.
+    static bool standardIsFile(Standard stream, const QString &path);
+    /// The system's own words for its error @p code (Failure::systemCause()): the code and
+    /// the system's text of it, for the terminal.
+    static QString systemCauseText(std::int64_t code);
     /// A reader that closes the pipe early must not end the program with a signal: the
     /// failed write is noticed, and the program ends on its own terms.
     static void ignoreBrokenPipeSignal();
 
+    /// Whether this is a terminal (on Windows: a console) that a person reads or types at.
     bool isTerminal() const;
+    /// Lets the terminal act on escape sequences (erase to the end of the line); false when
+    /// it cannot (an old Windows console), and the caller then writes plain text.
+    bool enableEscapeSequences();
     /// Whether the last write failed because the reading end of a pipe has gone.
     bool readerHasGone() const { return m_readerGone; }
 

@@ -1,7 +1,9 @@
 #include "io/SystemFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,7 +15,7 @@ namespace parolex {
 namespace {
 
 // The whole mapping from errno to the run's failure numbers (table in failure/Failure.h).
-Failure failureOf(int error, bool reading = false, bool folderExists = true)
+Failure failureNumberOf(int error, bool reading, bool folderExists)
 {
     switch (error) {
     case ENOENT:
@@ -69,6 +71,11 @@ void forgetReplacementFlush(int fd)
     const int other = ::open(self.constData(), O_WRONLY | O_CLOEXEC);
     if (other >= 0)
         ::close(other);
+}
+
+Failure failureOf(int error, bool reading = false, bool folderExists = true)
+{
+    return failureNumberOf(error, reading, folderExists).withSystemCause(error);
 }
 
 } // namespace
@@ -132,6 +139,11 @@ bool SystemFile::isTerminal() const
     return ::isatty(int(m_handle)) == 1;
 }
 
+bool SystemFile::enableEscapeSequences()
+{
+    return isTerminal();
+}
+
 bool SystemFile::sameFile(const QString &first, const QString &second)
 {
     if (first.isEmpty() || second.isEmpty())
@@ -142,6 +154,25 @@ bool SystemFile::sameFile(const QString &first, const QString &second)
         ::stat(QFile::encodeName(second).constData(), &b) != 0)
         return false;
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+QString SystemFile::systemCauseText(std::int64_t code)
+{
+    return QCoreApplication::translate("SystemFile", "errno %1，%2")
+        .arg(code)
+        .arg(QString::fromLocal8Bit(::strerror(int(code))));
+}
+
+bool SystemFile::standardIsFile(Standard stream, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = stream == Standard::Input ? STDIN_FILENO : stream == Standard::Output ? STDOUT_FILENO : STDERR_FILENO;
+    struct stat open;
+    struct stat named;
+    if (::fstat(fd, &open) != 0 || ::stat(QFile::encodeName(path).constData(), &named) != 0)
+        return false;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 Result<qsizetype> SystemFile::read(char *into, qsizetype max)

@@ -1,8 +1,12 @@
 #include "io/SystemFile.h"
 
+#include "text/CodePoints.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <windows.h>
 
 namespace parolex {
@@ -10,7 +14,7 @@ namespace parolex {
 namespace {
 
 // The whole mapping from GetLastError() to the run's failure numbers (table in failure/Failure.h).
-Failure failureOf(DWORD error, bool reading = false, bool folderExists = true)
+Failure failureNumberOf(DWORD error, bool reading, bool folderExists)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -53,7 +57,72 @@ Failure failureOf(DWORD error, bool reading = false, bool folderExists = true)
     }
 }
 
+Failure failureOf(DWORD error, bool reading = false, bool folderExists = true)
+{
+    return failureNumberOf(error, reading, folderExists).withSystemCause(std::int64_t(error));
+}
+
 constexpr qsizetype largestCall = 1 << 30;
+
+/// @p path as the system's functions take it. A path of MAX_PATH characters or more is
+/// refused by them unless it is absolute, normalised and starts with \\?\ (\\?\UNC\ for a
+/// network share), which switches their parsing off; shorter paths keep the usual parsing
+/// (relative parts, device names such as NUL), so only long ones get it.
+std::wstring systemPath(const QString &path)
+{
+    QString native = QDir::toNativeSeparators(path);
+    // CreateDirectory's limit is 12 characters below MAX_PATH, and a file's name is added to
+    // its folder's: the margin keeps every call on the same side.
+    if (native.size() >= MAX_PATH - 12 && !native.startsWith(QStringLiteral("\\\\?\\"))) {
+        native = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+        if (native.startsWith(QStringLiteral("\\\\")))
+            native = QStringLiteral("\\\\?\\UNC\\") + native.mid(2);
+        else
+            native = QStringLiteral("\\\\?\\") + native;
+    }
+    return native.toStdWString();
+}
+
+/// The volume and file index that tell one file from every other: its identity, whatever
+/// path or handle it is reached by.
+struct FileIdentity
+{
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+std::optional<FileIdentity> identityOf(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    // A pipe or a console has none: GetFileInformationByHandle fails on them.
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || GetFileType(handle) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+std::optional<FileIdentity> identityOf(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const std::wstring native = systemPath(path);
+    HANDLE handle = CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<FileIdentity> identity = identityOf(handle);
+    CloseHandle(handle);
+    return identity;
+}
+
+DWORD standardHandleOf(SystemFile::Standard stream)
+{
+    return stream == SystemFile::Standard::Input    ? STD_INPUT_HANDLE
+           : stream == SystemFile::Standard::Output ? STD_OUTPUT_HANDLE
+                                                    : STD_ERROR_HANDLE;
+}
 
 } // namespace
 
@@ -62,12 +131,12 @@ Result<qintptr> SystemFile::openHandle(const QString &path, Purpose purpose)
     if (QFileInfo(path).isDir())
         return Failure::PathFileAccessError;
     const bool reading = purpose == Purpose::Reading;
-    const QString native = QDir::toNativeSeparators(path);
+    const std::wstring native = systemPath(path);
     const HANDLE opened =
         // Sharing reading only: a writer is refused while the file is read, and anyone but
         // readers while it is written (a sharing violation, failure 70). An existing file
         // is emptied only once the share check has let this handle in.
-        CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), reading ? GENERIC_READ : GENERIC_WRITE,
+        CreateFileW(native.c_str(), reading ? GENERIC_READ : GENERIC_WRITE,
                     FILE_SHARE_READ, nullptr, reading ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                     nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
@@ -81,10 +150,8 @@ std::unique_ptr<SystemFile> SystemFile::standard(Standard stream)
 {
     // Raw handles keep the bytes of Key files and output untouched (no text-mode CR LF
     // translation).
-    const DWORD which = stream == Standard::Input    ? STD_INPUT_HANDLE
-                        : stream == Standard::Output ? STD_OUTPUT_HANDLE
-                                                     : STD_ERROR_HANDLE;
-    return std::unique_ptr<SystemFile>(new SystemFile(reinterpret_cast<qintptr>(GetStdHandle(which)), false));
+    return std::unique_ptr<SystemFile>(
+        new SystemFile(reinterpret_cast<qintptr>(GetStdHandle(standardHandleOf(stream))), false));
 }
 
 void SystemFile::ignoreBrokenPipeSignal()
@@ -94,32 +161,88 @@ void SystemFile::ignoreBrokenPipeSignal()
 
 bool SystemFile::isTerminal() const
 {
-    return GetFileType(reinterpret_cast<HANDLE>(m_handle)) == FILE_TYPE_CHAR;
+    // Only a console has a console mode; NUL and the other character devices are files.
+    DWORD mode = 0;
+    return GetConsoleMode(reinterpret_cast<HANDLE>(m_handle), &mode) != 0;
+}
+
+bool SystemFile::enableEscapeSequences()
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(m_handle);
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        return false;
+    // Consoles before Windows 10 know no escape sequences and refuse the mode.
+    return (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
+           SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
 
 bool SystemFile::sameFile(const QString &first, const QString &second)
 {
-    if (first.isEmpty() || second.isEmpty())
-        return false;
-    auto identify = [](const QString &path, BY_HANDLE_FILE_INFORMATION &info) {
-        const QString native = QDir::toNativeSeparators(path);
-        HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE)
-            return false;
-        const bool ok = GetFileInformationByHandle(handle, &info) != 0;
-        CloseHandle(handle);
-        return ok;
-    };
-    BY_HANDLE_FILE_INFORMATION a;
-    BY_HANDLE_FILE_INFORMATION b;
-    return identify(first, a) && identify(second, b) && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    const std::optional<FileIdentity> a = identityOf(first);
+    return a && a == identityOf(second);
 }
+
+bool SystemFile::standardIsFile(Standard stream, const QString &path)
+{
+    const std::optional<FileIdentity> open = identityOf(GetStdHandle(standardHandleOf(stream)));
+    return open && open == identityOf(path);
+}
+
+namespace {
+
+constexpr char16_t endOfConsoleInput = 0x1a; // Ctrl+Z, then Enter
+
+/// What a user types at a console, in the bytes a file of Keys holds: the ANSI code page
+/// (936 on a Simplified-Chinese system). ReadFile would hand over the console's input code
+/// page instead, which need not be that one; ReadConsoleW gives the characters themselves.
+/// Returns nothing for a handle that is no console.
+std::optional<Result<qsizetype>> readFromConsole(HANDLE handle, char *into, qsizetype max)
+{
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        return std::nullopt;
+    // A character takes at most two bytes in the code page; a pair of surrogates, one ('?').
+    std::wstring units(size_t(std::clamp<qsizetype>(max / 2, 1, 16384)), L'\0');
+    DWORD count = 0;
+    if (!ReadConsoleW(handle, units.data(), DWORD(units.size()), &count, nullptr))
+        return Result<qsizetype>(failureOf(GetLastError()));
+    // Never a pair cut in two: the low half is read on its own when the buffer ends
+    // between them.
+    if (count > 0 && QChar::isHighSurrogate(char16_t(units[count - 1]))) {
+        wchar_t low = 0;
+        DWORD more = 0;
+        if (ReadConsoleW(handle, &low, 1, &more, nullptr) && more == 1) {
+            units.resize(count);
+            units.push_back(low);
+            count = DWORD(units.size());
+        }
+    }
+    units.resize(count);
+    const size_t end = units.find(wchar_t(endOfConsoleInput));
+    if (end != std::wstring::npos)
+        units.resize(end);
+    if (units.empty())
+        return Result<qsizetype>(qsizetype(0));
+    // As the Key derivation converts an argument: no best fit (a character the code page
+    // lacks is '?', never a look-alike) and one '?' for a character beyond U+FFFF.
+    const QString typed = withPairsAsQuestionMarks(QStringView(reinterpret_cast<const char16_t *>(units.data()),
+                                                               qsizetype(units.size())));
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t *>(typed.utf16()),
+                                          int(typed.size()), into, int(max), "?", nullptr);
+    if (bytes <= 0)
+        return Result<qsizetype>(failureOf(GetLastError()));
+    return Result<qsizetype>(qsizetype(bytes));
+}
+
+} // namespace
 
 Result<qsizetype> SystemFile::read(char *into, qsizetype max)
 {
+    if (!m_owned) {
+        if (std::optional<Result<qsizetype>> typed = readFromConsole(reinterpret_cast<HANDLE>(m_handle), into, max))
+            return *typed;
+    }
     DWORD count = 0;
     if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), into, DWORD(std::min(max, largestCall)), &count,
                   nullptr)) {
@@ -147,7 +270,10 @@ bool writeToConsole(HANDLE handle, QByteArrayView bytes, Failure &failure)
     qsizetype left = text.size();
     while (left > 0) {
         DWORD count = 0;
-        if (!WriteConsoleW(handle, units, DWORD(std::min<qsizetype>(left, 16384)), &count, nullptr) ||
+        qsizetype piece = std::min<qsizetype>(left, 16384);
+        if (piece < left && QChar::isHighSurrogate(units[piece - 1]))
+            --piece;
+        if (!WriteConsoleW(handle, units, DWORD(piece), &count, nullptr) ||
             count == 0) {
             failure = failureOf(GetLastError());
             return true;
@@ -208,6 +334,22 @@ Failure SystemFile::closeHandle()
     if (!CloseHandle(reinterpret_cast<HANDLE>(m_handle)))
         return failureOf(GetLastError());
     return Failure::None;
+}
+
+QString SystemFile::systemCauseText(std::int64_t code)
+{
+    wchar_t *text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, DWORD(code), 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    QString reason = length > 0 ? QString::fromWCharArray(text, int(length)).trimmed() : QString();
+    LocalFree(text);
+    // The system's sentences end in a full stop of their own; the clause this goes into has one.
+    while (reason.endsWith(u'.') || reason.endsWith(u'。'))
+        reason.chop(1);
+    if (reason.isEmpty())
+        return QCoreApplication::translate("SystemFile", "Windows 错误 %1").arg(code);
+    return QCoreApplication::translate("SystemFile", "Windows 错误 %1，%2").arg(code).arg(reason);
 }
 
 } // namespace parolex

@@ -10,9 +10,9 @@ namespace parolex {
 
 /// Draws pool entries, every entry with exactly the same chance, from random bytes in
 /// large batches. A byte b is accepted when b < 256 − 256 mod n and then picks entry
-/// b mod n: the accepted range holds every entry the same number of times. The original
-/// design's k = floor(r × 100), retried while k ≥ n, is uniform for the same reason but
-/// spends about 12 random bytes per character instead of 1.25.
+/// b mod n: the accepted range holds every entry the same number of times. Scaling a
+/// uniform r in [0, 1) to k = floor(r × 100) and retrying while k ≥ n would be uniform for
+/// the same reason, but spends about 12 random bytes per character instead of 1.25.
 class UniformDraw
 {
 public:

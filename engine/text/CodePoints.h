@@ -34,4 +34,28 @@ inline void appendCodePoint(QString &text, char32_t point)
     }
 }
 
+/// Whether @p text holds a character beyond U+FFFF (a surrogate pair).
+inline bool holdsSurrogatePair(QStringView text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
+            return true;
+    }
+    return false;
+}
+
+/// @p text with each character beyond U+FFFF as one '?': what a code page without such
+/// characters (936) makes of one, where the system's converter would make two of its halves.
+inline QString withPairsAsQuestionMarks(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+        out.append(pair ? QChar(u'?') : text[i]);
+        i += pair ? 1 : 0;
+    }
+    return out;
+}
+
 } // namespace parolex

@@ -1,5 +1,8 @@
 #include "text/Cp936Codec.h"
 
+#include "text/CodePoints.h"
+
+#include <algorithm>
 #include <windows.h>
 
 namespace parolex::cp936codec {
@@ -17,6 +20,15 @@ bool encodePiece(QStringView text, QByteArray &out, bool replacing)
 {
     if (text.isEmpty())
         return true;
+    // Code page 936 holds no character beyond U+FFFF, and the system makes two '?' of the
+    // two halves of a pair: a pair is one character, one '?', as everywhere else.
+    QString paired;
+    if (holdsSurrogatePair(text)) {
+        if (!replacing)
+            return false;
+        paired = withPairsAsQuestionMarks(text);
+        text = paired;
+    }
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
     const int length = int(text.size());
     const qsizetype start = out.size();
@@ -44,8 +56,9 @@ QChar decodeCharacter(const char *bytes, int length)
 }
 
 /// Character by character, for a text with bytes that form no character: each such lead
-/// byte becomes U+FFFD and the byte after it is read on its own, and a lead byte at the
-/// very end is left out (a character cut in two), as Qt's converter does elsewhere.
+/// byte becomes U+FFFD and the byte after it is read on its own. A lead byte at the very
+/// end is such a byte too: a Key line that ends in one counts it as it would count it
+/// anywhere else in the line.
 void decodeCarefully(QByteArrayView bytes, QString &out)
 {
     const qsizetype size = bytes.size();
@@ -55,8 +68,10 @@ void decodeCarefully(QByteArrayView bytes, QString &out)
             ++at;
             continue;
         }
-        if (at + 1 == size)
+        if (at + 1 == size) {
+            out.append(QChar::ReplacementCharacter);
             break;
+        }
         const QChar character = decodeCharacter(bytes.data() + at, 2);
         out.append(character);
         at += character == QChar::ReplacementCharacter ? 1 : 2;
@@ -74,6 +89,17 @@ qsizetype pieceEnd(QByteArrayView bytes, qsizetype at)
     return std::min(end, bytes.size());
 }
 
+/// Where a piece of at most pieceLength characters from @p at may end without cutting a
+/// pair of surrogates in two: each half alone would be a character of its own, two '?'
+/// for what is one character.
+qsizetype textPieceEnd(QStringView text, qsizetype at)
+{
+    qsizetype end = std::min(text.size(), at + pieceLength);
+    if (end < text.size() && text[end - 1].isHighSurrogate() && text[end].isLowSurrogate())
+        --end;
+    return end;
+}
+
 } // namespace
 
 bool isAvailable()
@@ -84,9 +110,11 @@ bool isAvailable()
 std::optional<QByteArray> encodeExactly(QStringView text)
 {
     QByteArray bytes;
-    for (qsizetype at = 0; at < text.size(); at += pieceLength) {
-        if (!encodePiece(text.mid(at, pieceLength), bytes, false))
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype end = textPieceEnd(text, at);
+        if (!encodePiece(text.sliced(at, end - at), bytes, false))
             return std::nullopt;
+        at = end;
     }
     return bytes;
 }
@@ -94,8 +122,11 @@ std::optional<QByteArray> encodeExactly(QStringView text)
 QByteArray encodeReplacing(QStringView text)
 {
     QByteArray bytes;
-    for (qsizetype at = 0; at < text.size(); at += pieceLength)
-        (void)encodePiece(text.mid(at, pieceLength), bytes, true);
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype end = textPieceEnd(text, at);
+        (void)encodePiece(text.sliced(at, end - at), bytes, true);
+        at = end;
+    }
     return bytes;
 }
 

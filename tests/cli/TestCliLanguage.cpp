@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace parolex;
@@ -74,10 +75,12 @@ private slots:
         const QString missing = dir.filePath(u"no-such-folder/out.txt"_s);
         const CliResult failed = runCliInLocale({u"LANG=C"_s}, {u"generate"_s, u"-o"_s, missing});
         QCOMPARE(failed.exitCode, 3);
-        QCOMPARE(failed.errText(),
+        // The system's own words of the cause differ between systems; their frame does not.
+        static const QRegularExpression cause(u"\\((errno|Windows error) [0-9]+, [^)\n]+\\)"_s);
+        QCOMPARE(failed.errText().replace(cause, u"(cause)"_s),
                  u"[Morvik Parolex] The folder of the file cannot be found (or a part of the "
                  "path is not a folder); please check the path.\n"
-                 "parolex-cli: Failure number 76\n"_s);
+                 "parolex-cli: Failure number 76 (cause)\n"_s);
 
         const CliResult help = runCliInLocale({u"LANG=C"_s}, {u"derive"_s, u"--help"_s});
         QCOMPARE(help.exitCode, 0);

@@ -34,7 +34,7 @@ void TestCharacterPool::buildsThePool_data()
     const QString digits = u"0123456789"_s;
     const QString upper = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s;
     const QString lower = u"abcdefghijklmnopqrstuvwxyz"_s;
-    QTest::newRow("all four classes and the design symbols give 68 entries in code order")
+    QTest::newRow("all four classes and the default own symbols give 68 entries in code order")
         << true << true << true << true << u"+-=\\/"_s << false << digits + upper + u"_"_s + lower + u"+-=\\/"_s;
     QTest::newRow("underscore alone is one entry") << false << false << false << true << QString() << false << u"_"_s;
     QTest::newRow("underscore with a and b gives three")

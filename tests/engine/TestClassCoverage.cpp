@@ -110,7 +110,7 @@ void TestClassCoverage::matchesTheEnumeration()
 
 void TestClassCoverage::theLargestOptionsAreCountedExactly()
 {
-    // All four classes and the design symbols, 26 places: the inclusion and exclusion over
+    // All four classes and the default own symbols, 26 places: the inclusion and exclusion over
     // five classes, worked out with whole numbers of any size.
     GenerationOptions run;
     run.everyClass = true;

@@ -64,6 +64,12 @@ void TestCp936::encodes_data()
     QTest::newRow("a bullet has no code: '?', never a look-alike") << u"a\u2022b"_s << QByteArray("a?b") << false;
     QTest::newRow("a no-break space is no space") << u"\u00a0"_s << QByteArray("?") << false;
     QTest::newRow("a lone surrogate") << u"x\xd800y"_s << QByteArray("x?y") << false;
+    QTest::newRow("an emoji is one character beyond the code page, one '?'")
+        << u"a\U0001F600b"_s << QByteArray("a?b") << false;
+    // Long texts are converted a piece of 2^20 units at a time on Windows.
+    const qsizetype piece = qsizetype(1) << 20;
+    QTest::newRow("an emoji across a piece boundary is one character, one '?'")
+        << QString(piece - 1, u'a') + u"\U0001F600b"_s << QByteArray(piece - 1, 'a') + "?b" << false;
 }
 
 void TestCp936::encodes()

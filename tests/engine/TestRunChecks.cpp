@@ -75,37 +75,37 @@ void TestRunChecks::rejectsInOrder_data()
     QTest::addColumn<QStringList>("calls");
 
     const QString all = u"lud_"_s;
-    const QString design = u"+-=\\/"_s;
+    const QString defaultSymbols = u"+-=\\/"_s;
     QTest::newRow("a count above the limit names the limit with a blank")
-        << options(u"16777217"_s, u"8"_s, all, design) << QStringList{tooLarge, u"closeProgress"_s};
+        << options(u"16777217"_s, u"8"_s, all, defaultSymbols) << QStringList{tooLarge, u"closeProgress"_s};
     QTest::newRow("the count is checked before anything else")
         << options(u"99999999"_s, u"x"_s, QString(), QString(20, u'+'))
         << QStringList{tooLarge, u"closeProgress"_s};
     QTest::newRow("a negative count")
-        << options(u"-1"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
+        << options(u"-1"_s, u"8"_s, all, defaultSymbols) << QStringList{invalidCount, u"closeProgress"_s};
     QTest::newRow("a count rounded down below zero")
-        << options(u"-0.5"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
+        << options(u"-0.5"_s, u"8"_s, all, defaultSymbols) << QStringList{invalidCount, u"closeProgress"_s};
     QTest::newRow("a count that is no number")
-        << options(u"ten"_s, u"8"_s, all, design) << QStringList{invalidCount, u"closeProgress"_s};
-    QTest::newRow("an empty count") << options(QString(), u"8"_s, all, design)
+        << options(u"ten"_s, u"8"_s, all, defaultSymbols) << QStringList{invalidCount, u"closeProgress"_s};
+    QTest::newRow("an empty count") << options(QString(), u"8"_s, all, defaultSymbols)
                                     << QStringList{invalidCount, u"closeProgress"_s};
     QTest::newRow("a count of 0 ends silently")
-        << options(u"0"_s, u"8"_s, all, design) << QStringList{u"closeProgress"_s};
+        << options(u"0"_s, u"8"_s, all, defaultSymbols) << QStringList{u"closeProgress"_s};
     QTest::newRow("a count of 0.5 rounds down to 0")
-        << options(u"0.5"_s, u"8"_s, all, design) << QStringList{u"closeProgress"_s};
+        << options(u"0.5"_s, u"8"_s, all, defaultSymbols) << QStringList{u"closeProgress"_s};
     QTest::newRow("the limit itself passes the count check")
-        << options(u"16777216"_s, u"0"_s, all, design)
+        << options(u"16777216"_s, u"0"_s, all, defaultSymbols)
         << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
-    QTest::newRow("a length of 27") << options(u"10"_s, u"27"_s, all, design)
+    QTest::newRow("a length of 27") << options(u"10"_s, u"27"_s, all, defaultSymbols)
                                     << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
     QTest::newRow("a length above larger limits is rejected with the same text")
-        << longer(options(u"10"_s, u"129"_s, all, design))
+        << longer(options(u"10"_s, u"129"_s, all, defaultSymbols))
         << QStringList{u"showProgress"_s, badLength, u"closeProgress"_s};
     QTest::newRow("own symbols above larger limits too")
         << longer(options(u"10"_s, u"8"_s, all, QString(95, u'+')))
         << QStringList{u"showProgress"_s, tooManySymbols, u"closeProgress"_s};
     QTest::newRow("a length that is no number is failure 13")
-        << options(u"10"_s, u"eight"_s, all, design)
+        << options(u"10"_s, u"eight"_s, all, defaultSymbols)
         << QStringList{u"showProgress"_s, error13, u"closeProgress"_s};
     QTest::newRow("eleven own symbols") << options(u"10"_s, u"8"_s, all, u"+-=\\/+-=\\/+"_s)
                                         << QStringList{u"showProgress"_s, tooManySymbols, u"closeProgress"_s};
@@ -167,7 +167,7 @@ void TestRunChecks::acceptsAtTheLimits_data()
     QTest::addColumn<GenerationOptions>("run");
     QTest::addColumn<QStringList>("list");
 
-    // Script byte k picks pool entry k of the 68-entry design pool: 0 is '0', 10 is 'A'.
+    // Script byte k picks pool entry k of the 68-entry pool of the default options: 0 is '0', 10 is 'A'.
     QTest::newRow("a list entry with its leading blank")
         << options(u" 3"_s, u"1"_s, u"lud_"_s, u"+-=\\/"_s) << QStringList{u"0"_s, u"A"_s, u"0"_s};
     QTest::newRow("a count of 2.9 makes 2")

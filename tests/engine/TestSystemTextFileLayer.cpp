@@ -82,6 +82,7 @@ private slots:
     void aFullDiskLeavesOnlyWholeLines();
     void writesCodePage936();
     void tellsWhenTwoPathsAreOneFile();
+    void aPathOf300CharactersIsAFileLikeAnyOther();
     void noFileStaysOpenAfterAFailedRun();
 
 private:
@@ -324,6 +325,30 @@ void TestSystemTextFileLayer::writesCodePage936()
     QFile file(path(u"file.txt"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("\xd6\xd0\x80\r\nx\r\n"));
+}
+
+void TestSystemTextFileLayer::aPathOf300CharactersIsAFileLikeAnyOther()
+{
+    // Longer than Windows' MAX_PATH of 260, in folders of 50-character names.
+    QString folder = m_dir->path();
+    while (folder.size() < 300 - 10)
+        folder += u'/' + QString(50, u'k');
+    QVERIFY(QDir().mkpath(folder));
+    const QString keys = folder + u"/keys.txt"_s;
+    QVERIFY(keys.size() >= 300);
+
+    Result<std::unique_ptr<ByteSink>> out = m_layer.createForWriting(keys);
+    QVERIFY2(out, qPrintable(QString::number(out.failure().number())));
+    QCOMPARE((*out)->write("abc\r\n"), Failure::None);
+    QCOMPARE((*out)->close(), Failure::None);
+    Result<std::unique_ptr<ByteSource>> in = m_layer.openForReading(keys);
+    QVERIFY2(in, qPrintable(QString::number(in.failure().number())));
+    char bytes[16];
+    const Result<qsizetype> got = (*in)->read(bytes, sizeof bytes);
+    QVERIFY(got);
+    QCOMPARE(QByteArray(bytes, *got), QByteArray("abc\r\n"));
+    QVERIFY(m_layer.sameFile(keys, keys));
+    QVERIFY(!m_layer.sameFile(keys, path(u"file.txt"_s)));
 }
 
 void TestSystemTextFileLayer::tellsWhenTwoPathsAreOneFile()

@@ -1,9 +1,11 @@
 // parolex-render-picture IN.svg OUT.png SCALE
 // parolex-render-picture IN.svg OUT.ico
+// parolex-render-picture IN.svg OUT.bmp
 //
 // Renders one of the program's SVG pictures to a PNG of SCALE times its size, for a build
-// whose Qt has no SVG module, or to the Windows icon file of the program. Runs on the build
-// machine, with the build machine's Qt.
+// whose Qt has no SVG module, to the Windows icon file of the program, or to a BMP of its
+// own size on white (the installer's pictures: NSIS reads BMP only, without transparency).
+// Runs on the build machine, with the build machine's Qt.
 #include "WindowsIcon.h"
 
 #include <QDir>
@@ -21,11 +23,13 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     const bool icon = args.size() == 3 && args[2].endsWith(QStringLiteral(".ico"), Qt::CaseInsensitive);
+    const bool bitmap = args.size() == 3 && args[2].endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
     bool scaleRead = false;
-    const int scale = args.size() == 4 ? args[3].toInt(&scaleRead) : 0;
-    if (!icon && (!scaleRead || scale < 1 || scale > 16)) {
+    const int scale = args.size() == 4 ? args[3].toInt(&scaleRead) : bitmap ? 1 : 0;
+    if (!icon && !bitmap && (!scaleRead || scale < 1 || scale > 16)) {
         std::fprintf(stderr, "usage: parolex-render-picture IN.svg OUT.png SCALE (1-16)\n"
-                             "       parolex-render-picture IN.svg OUT.ico\n");
+                             "       parolex-render-picture IN.svg OUT.ico\n"
+                             "       parolex-render-picture IN.svg OUT.bmp\n");
         return 2;
     }
     QSvgRenderer renderer(args[1]);
@@ -41,13 +45,13 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
-    QImage image(renderer.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image(renderer.defaultSize() * scale, bitmap ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(bitmap ? Qt::white : Qt::transparent);
     {
         QPainter painter(&image);
         renderer.render(&painter, QRectF(image.rect()));
     }
-    if (!image.save(args[2], "PNG")) {
+    if (!image.save(args[2], bitmap ? "BMP" : "PNG")) {
         std::fprintf(stderr, "parolex-render-picture: cannot write %s\n", qPrintable(args[2]));
         return 1;
     }

@@ -31,8 +31,8 @@ QString FileDialog::filter()
 std::unique_ptr<QFileDialog> FileDialog::create(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     auto dialog = std::make_unique<QFileDialog>(parent, QString(), QString(), filter());
-    // A desktop's own dialog follows the desktop's language, which need not be Chinese.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOptions(systemOptions());
+    // Used wherever the dialog is Qt's own (off Windows, or where the system has none).
     dialog->setProxyModel(new FileListInLocale(dialog.get()));
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -22,9 +22,13 @@ public:
     /// The filter both dialogs use, in Qt's form.
     static QString filter();
 
-    /// The dialog as the program shows it, not yet shown: Qt's own, never the desktop's, so
-    /// that it speaks the program's language.
+    /// The dialog as the program shows it, not yet shown, with systemOptions().
     static std::unique_ptr<QFileDialog> create(QWidget *parent, QFileDialog::AcceptMode mode);
+
+private:
+    /// Which dialog the system gets, one file per system: on Windows its own common dialog
+    /// (FileDialogSystemWindows.cpp), elsewhere Qt's (FileDialogSystemPosix.cpp).
+    static QFileDialog::Options systemOptions();
 };
 
 } // namespace parolex

@@ -40,8 +40,8 @@ BrowserCommand composeBrowserCommand(QStringView windir, LinkKind kind, QStringV
     QString argument = kind == LinkKind::Mail ? QStringLiteral("mailto:") : QString();
     argument += address;
     const QString driveRoot = windir.left(3).toString().leftJustified(3, QLatin1Char(' '));
-    return {driveRoot + QStringLiteral("program files\\internet explorer\\iexplore.exe ") + argument,
-            argument};
+    const QString program = driveRoot + QStringLiteral("program files\\internet explorer\\iexplore.exe");
+    return {program + u' ' + argument, program, argument};
 }
 
 void reportBrowserFailure()

@@ -17,11 +17,14 @@ enum class LinkKind
     Mail
 };
 
-/// One browser start: the command line Windows starts, and the argument a desktop's own
-/// opener takes instead.
+/// One browser start: the command line Windows starts, the browser program it names (given
+/// to Windows on its own, so that the unquoted command line is never searched for a program
+/// along its blanks: "C:\\program.exe", "C:\\program files\\internet.exe"), and the argument
+/// a desktop's own opener takes instead.
 struct BrowserCommand
 {
     QString commandLine;
+    QString program;
     QString argument;
     friend bool operator==(const BrowserCommand &, const BrowserCommand &) = default;
 };

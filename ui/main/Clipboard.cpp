@@ -1,5 +1,7 @@
 #include "main/Clipboard.h"
 
+#include "main/ClipboardPrivacy.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -12,9 +14,7 @@ void putPasswordOnClipboard(const QString &password)
     clipboard->clear();
     auto *data = new QMimeData;
     data->setText(password);
-    // Clipboard managers that honour this marker (Klipper and others) keep no history of it:
-    // a generated password should not linger in a list of past clips.
-    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    markAsSecret(*data);
     clipboard->setMimeData(data);
 }
 

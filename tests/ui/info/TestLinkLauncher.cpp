@@ -39,28 +39,34 @@ private Q_SLOTS:
         QTest::addColumn<LinkKind>("kind");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("argument");
 
         const QString web = QStringLiteral("http://www.morvik-parolex.example/");
         QTest::newRow("Windows on drive D: the browser is looked for below D's root")
             << u"D:\\WINDOWS"_s << LinkKind::Web << web
             << u"D:\\program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << u"D:\\program files\\internet explorer\\iexplore.exe"_s
             << web;
         QTest::newRow("A windir shorter than three characters is padded with blanks")
             << u"C:"_s << LinkKind::Web << web
             << u"C: program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << u"C: program files\\internet explorer\\iexplore.exe"_s
             << web;
         QTest::newRow("An unset windir leaves three blanks")
             << QString() << LinkKind::Web << web
             << u"   program files\\internet explorer\\iexplore.exe http://www.morvik-parolex.example/"_s
+            << u"   program files\\internet explorer\\iexplore.exe"_s
             << web;
         QTest::newRow("An address with spaces goes on unquoted and unchanged")
             << u"C:\\WINNT"_s << LinkKind::Web << u"http://a b/c d?e=\"f\""_s
             << u"C:\\program files\\internet explorer\\iexplore.exe http://a b/c d?e=\"f\""_s
+            << u"C:\\program files\\internet explorer\\iexplore.exe"_s
             << u"http://a b/c d?e=\"f\""_s;
         QTest::newRow("A mail address gets mailto: in front, with no slashes")
             << u"C:\\WINDOWS"_s << LinkKind::Mail << u"tesmo@morvik-parolex.example"_s
             << u"C:\\program files\\internet explorer\\iexplore.exe mailto:tesmo@morvik-parolex.example"_s
+            << u"C:\\program files\\internet explorer\\iexplore.exe"_s
             << u"mailto:tesmo@morvik-parolex.example"_s;
     }
 
@@ -70,8 +76,9 @@ private Q_SLOTS:
         QFETCH(LinkKind, kind);
         QFETCH(QString, address);
         QFETCH(QString, commandLine);
+        QFETCH(QString, program);
         QFETCH(QString, argument);
-        QCOMPARE(composeBrowserCommand(windir, kind, address), (BrowserCommand{commandLine, argument}));
+        QCOMPARE(composeBrowserCommand(windir, kind, address), (BrowserCommand{commandLine, program, argument}));
     }
 
     void opensTheLinkWithTheWindowsFolderOfTheEnvironment()

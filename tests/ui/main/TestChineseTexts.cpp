@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 using namespace parolex;
 
@@ -40,7 +41,7 @@ private Q_SLOTS:
         QVERIFY(installQtTranslation());
     }
 
-    void theFileDialogsAreQtsOwnAndChinese_data()
+    void theFileDialogsAreTheSystemsOrQtsChinese_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("title");
@@ -50,13 +51,15 @@ private Q_SLOTS:
             << int(QFileDialog::AcceptOpen) << QStringLiteral("打开");
     }
 
-    void theFileDialogsAreQtsOwnAndChinese()
+    void theFileDialogsAreTheSystemsOrQtsChinese()
     {
         QFETCH(int, mode);
         QFETCH(QString, title);
         MainFormFixture f;
         const std::unique_ptr<QFileDialog> dialog = FileDialog::create(f.main, QFileDialog::AcceptMode(mode));
-        QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        // Windows' own dialog on Windows (offscreen, where there is none, Qt's stands in);
+        // Qt's elsewhere, where the desktop's language may differ.
+        QCOMPARE(dialog->testOption(QFileDialog::DontUseNativeDialog), QSysInfo::kernelType() != u"winnt");
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         QCOMPARE(dialog->windowTitle(), title);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QSysInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -204,6 +205,9 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(list->currentText(), QStringLiteral("01234567"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01234567"));
+        // What Windows' clipboard holds is read back under wine by tests/windows.
+        if (QSysInfo::kernelType() == QLatin1String("winnt"))
+            return;
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->formats(),
                  (QStringList{QStringLiteral("text/plain"), QStringLiteral("x-kde-passwordManagerHint")}));

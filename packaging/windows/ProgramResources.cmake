@@ -1,0 +1,48 @@
+# The Windows resources both programs carry: the program icon, a full version resource
+# (maker, copyright, description, version from project(VERSION)) and the manifest.
+#   parolex_windows_resources(TARGET DESCRIPTION text)
+# The icon is rendered once from the same SVG as the window icon by the build machine's
+# parolex-render-picture, as the PNG pictures are (resources/CMakeLists.txt); without that
+# tool the programs get everything but the icon.
+include(${CMAKE_CURRENT_LIST_DIR}/ProductNames.cmake)
+
+function(parolex_program_icon out)
+    set(icon ${PROJECT_BINARY_DIR}/packaging/windows/parolex.ico)
+    if(NOT TARGET parolex_icon)
+        if(PAROLEX_PICTURE_RENDERER)
+            set(renderer ${PAROLEX_PICTURE_RENDERER})
+        elseif(TARGET parolex-render-picture)
+            set(renderer $<TARGET_FILE:parolex-render-picture>)
+        else()
+            message(WARNING "the programs get no icon: no PAROLEX_PICTURE_RENDERER to draw it with")
+            set(${out} "" PARENT_SCOPE)
+            return()
+        endif()
+        set(svg ${PROJECT_SOURCE_DIR}/resources/main/app-icon.svg)
+        add_custom_command(OUTPUT ${icon} COMMAND ${renderer} ${svg} ${icon} DEPENDS ${svg}
+                           COMMENT "Rendering the program icon" VERBATIM)
+        add_custom_target(parolex_icon DEPENDS ${icon})
+    endif()
+    set(${out} ${icon} PARENT_SCOPE)
+endfunction()
+
+function(parolex_windows_resources target)
+    cmake_parse_arguments(ARG "" "DESCRIPTION" "" ${ARGN})
+    parolex_product_names()
+    parolex_program_icon(icon)
+    set(PAROLEX_FILE_NAME ${target}.exe)
+    set(PAROLEX_INTERNAL_NAME ${target})
+    set(PAROLEX_FILE_DESCRIPTION "${ARG_DESCRIPTION}")
+    set(dir ${CMAKE_CURRENT_BINARY_DIR})
+    set(PAROLEX_MANIFEST_FILE ${dir}/${target}.manifest)
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.manifest.in ${PAROLEX_MANIFEST_FILE} @ONLY)
+    if(icon)
+        set(PAROLEX_ICON_LINE "1 ICON \"${icon}\"")
+        add_dependencies(${target} parolex_icon)
+    else()
+        set(PAROLEX_ICON_LINE "")
+    endif()
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.rc.in ${dir}/${target}.rc @ONLY)
+    set_source_files_properties(${dir}/${target}.rc PROPERTIES OBJECT_DEPENDS "${icon};${PAROLEX_MANIFEST_FILE}")
+    target_sources(${target} PRIVATE ${dir}/${target}.rc)
+endfunction()

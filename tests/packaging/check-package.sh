@@ -126,7 +126,10 @@ for deb in "$cli_deb" "$desktop_deb"; do
     dpkg -x "$deb" "$root"
     # The lintian override for hardening-no-fortify-functions holds only while the program
     # does call checked functions.
-    nm -D --undefined-only "$root/usr/bin/$program" | grep -q '__[a-z]*_chk@' ||
+    # nm's output read whole first: grep -q stops at the first match, and under pipefail the
+    # SIGPIPE that then ends nm would fail the check at random.
+    imports=$(nm -D --undefined-only "$root/usr/bin/$program")
+    grep -q '__[a-z]*_chk@' <<<"$imports" ||
         fail "$program calls no fortified function: is it built with -D_FORTIFY_SOURCE=2?"
     [ "$(zcat "$root/usr/share/doc/$package/changelog.gz" | sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p')" = "$version" ] ||
         fail "the changelog's newest entry in $package is not version $version"

@@ -2,6 +2,7 @@
 
 #include "text/CodePoints.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>

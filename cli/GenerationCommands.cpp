@@ -149,7 +149,10 @@ ExitStatus runInTerminal(ErrorStream &errors, const GenerationOptions &options, 
     SodiumRandomSource random;
     TerminalFileLayer files;
     std::unique_ptr<ByteSource> keys;
-    if (options.FromKey && options.FileOutput && countGoesOn(options) && !options.KeyFilePath.isEmpty()) {
+    // A Key file that is also the output is left to the run, which refuses it with its own
+    // message: opened here first, Windows' share modes would turn that into failure 70.
+    if (options.FromKey && options.FileOutput && countGoesOn(options) && !options.KeyFilePath.isEmpty() &&
+        !files.sameFile(options.KeyFilePath, options.OutputFilePath)) {
         Result<std::unique_ptr<ByteSource>> opened = files.openForReading(options.KeyFilePath);
         if (!opened) {
             errors.reportFailure(opened.failure());

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cwchar>
+#include <windows.h>
+#include <shellapi.h>
 
 namespace parolex {
 
@@ -11,7 +14,19 @@ namespace parolex {
 
 QStringList LocaleText::arguments(int, char **)
 {
-    return QCoreApplication::arguments();
+    // Not QCoreApplication::arguments(): it turns each argument into a QString through
+    // QString::fromUtf16, which takes a leading U+FEFF for a byte-order mark and drops it, so
+    // the Key "\uFEFFabc" would become "abc". The system's own split keeps every character.
+    int count = 0;
+    wchar_t **argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!argv)
+        return QCoreApplication::arguments();
+    QStringList arguments;
+    arguments.reserve(count);
+    for (int i = 0; i < count; ++i)
+        arguments.append(QString(reinterpret_cast<const QChar *>(argv[i]), qsizetype(wcslen(argv[i]))));
+    LocalFree(argv);
+    return arguments;
 }
 
 QString LocaleText::decode(QByteArrayView bytes)

@@ -185,7 +185,7 @@ void TestCliCommands::answersWithStatusAndMessage_data()
         << (*DeriveKeyPassword(u"\ufeffabc"_s)).toUtf8() + "\n3002872312\n" << QString();
     QTest::newRow("A Key with a leading byte-order mark is not the Key without it")
         << QStringList{u"verify"_s, u"\ufeffabc"_s, u"3002872312"_s} << 1
-        << u"此Key不是由 Morvik Parolex 2.X版本生成。\n"_s.toUtf8() << QString();
+        << u"此Key不是由 Morvik Parolex 2.X版本生成。\n"_s.toLocal8Bit() << QString();
     QTest::newRow("Converting a Key file into itself is refused before it is emptied")
         << QStringList{u"convert"_s, u"%DIR%/keys.txt"_s, u"%DIR%/./keys.txt"_s} << 2 << QByteArray()
         << u"[:)] 输入文件和输出文件不能是同一个文件，请重新选择。\n"_s;
@@ -404,9 +404,11 @@ void TestCliCommands::keysFromStandardInput_data()
     QTest::newRow("--key-file - counts a lone lead byte before CR LF, CR or the end as '?'")
         << QStringList{u"derive"_s, u"--key-file"_s, u"-"_s} << QByteArray("x\x81\r\nx\xfe\rx\xa0")
         << passwords({u"x?"_s, u"x?"_s, u"x?"_s}) << 0 << QString();
-    QTest::newRow("a byte-order mark at the start of standard input belongs to the first Key")
-        << derive << QByteArray("\xef\xbb\xbf" "abc\nabc\n") << passwords({u"\ufeffabc"_s, u"abc"_s}) << 0
-        << QString();
+    // A byte-order mark has no place in code page 936, Windows' standard input.
+    if (QSysInfo::kernelType() != u"winnt"_s)
+        QTest::newRow("a byte-order mark at the start of standard input belongs to the first Key")
+            << derive << QByteArray("\xef\xbb\xbf" "abc\nabc\n") << passwords({u"\ufeffabc"_s, u"abc"_s}) << 0
+            << QString();
     QTest::newRow("verify PASSWORD takes the Key from the first line of standard input")
         << QStringList{u"verify"_s, u"3002872312"_s} << QByteArray("abc\r\nignored\n")
         << u"此Key由 Morvik Parolex 2.X版本生成。\n"_s.toLocal8Bit() << 0 << QString();

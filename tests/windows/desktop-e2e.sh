@@ -8,6 +8,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/x11-session.sh"
+. "$here/wine-program.sh"
 
 program=${1:-}
 formats_program=${2:-}
@@ -22,13 +23,7 @@ if [ -n "$shot" ]; then
     display -window root "$session_dir/desktop.png" &
     session_pids+=($!)
 fi
-# A program folder of its own, so that its setup.ini starts empty.
-mkdir -p "$session_dir/program"
-cp "$(dirname "$program")"/parolex.exe "$session_dir/program/"
-cp -r "$(dirname "$program")"/translations "$session_dir/program/"
-"$here/../../scripts/windows/wine-run" "$session_dir/program/parolex.exe" >"$session_dir/program.log" 2>&1 &
-session_pids+=($!)
-main_window=$(find_window "Morvik Parolex 2.81")
+start_program_copy "$program"
 sleep 1
 
 read -r x y width height < <(window_geometry "$main_window")

@@ -5,6 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/x11-session.sh"
+. "$here/wine-program.sh"
 program=$(realpath "${1:?usage: $0 PATH/TO/parolex.exe SHOT.png}")
 shot=$(realpath -m "${2:?usage: $0 PATH/TO/parolex.exe SHOT.png}")
 real_home=$HOME
@@ -14,12 +15,7 @@ export WINEPREFIX=$session_dir/wine
 "$here/../../scripts/windows/wine-run" wineboot -i >/dev/null 2>&1
 "$here/../../scripts/windows/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 wineserver -w
-mkdir -p "$session_dir/program"
-cp "$program" "$session_dir/program/"
-cp -r "$(dirname "$program")"/translations "$session_dir/program/"
-"$here/../../scripts/windows/wine-run" "$session_dir/program/parolex.exe" >"$session_dir/program.log" 2>&1 &
-session_pids+=($!)
-main_window=$(find_window "Morvik Parolex 2.81")
+start_program_copy "$program"
 sleep 2
 read -r x y width height < <(window_geometry "$main_window")
 echo "main window ${width}x${height} at 150 %"

@@ -15,7 +15,7 @@ namespace {
 
 // A pass every 10 ms keeps the progress window draggable without costing the run anything
 // worth measuring.
-constexpr qint64 eventPassInterval = 10;
+constexpr qint64 eventPassIntervalNs = 10'000'000;
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
@@ -33,7 +33,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 } // namespace
 
 MainRunUi::MainRunUi(Forms &forms, ResultList &results, QComboBox *box)
-    : m_forms(forms), m_results(results), m_box(box)
+    : m_forms(forms), m_results(results), m_box(box), m_eventPasses(eventPassIntervalNs)
 {}
 
 bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, TextFileLayer &files)
@@ -44,7 +44,7 @@ bool MainRunUi::run(const GenerationOptions &options, RandomSource &random, Text
         return false;
     m_running = true;
     m_stopRequested = false;
-    m_sinceEventPass.start();
+    m_eventPasses.restart();
     struct Done
     {
         MainRunUi &ui;
@@ -132,7 +132,7 @@ void MainRunUi::setClipboardText(const QString &text)
 
 bool MainRunUi::eventPassDue()
 {
-    return m_sinceEventPass.hasExpired(eventPassInterval);
+    return m_eventPasses.due();
 }
 
 void MainRunUi::processPendingEvents()
@@ -140,7 +140,7 @@ void MainRunUi::processPendingEvents()
     // The rows made so far join the list at every pass, so an open list shows them.
     m_results.flush();
     QCoreApplication::processEvents();
-    m_sinceEventPass.start();
+    m_eventPasses.restart();
 }
 
 } // namespace parolex

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "main/EventPassPacer.h"
 #include "run/ResultSink.h"
 #include "run/RunUi.h"
-
-#include <QElapsedTimer>
 
 class QComboBox;
 
@@ -50,7 +49,7 @@ private:
     Forms &m_forms;
     ResultList &m_results;
     QComboBox *m_box;
-    QElapsedTimer m_sinceEventPass;
+    EventPassPacer m_eventPasses;
     bool m_running = false;
     bool m_stopRequested = false;
 };

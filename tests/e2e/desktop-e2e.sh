@@ -8,14 +8,11 @@ set -euo pipefail
 [ -x "${1:-}" ] || fail "usage: $0 PATH/TO/parolex"
 start_session
 install_program "$1"
-pattern='^[0-9A-Za-z_+=\\/-]{8}$'
-
-step() { echo "-- $*"; }
 
 step "start with the defaults and press 开始"
 start_program
 click "$main_window" 48 328
-wait_until 10 "a password on the clipboard" bash -c "xclip -o -selection clipboard | grep -Eq '$pattern'"
+wait_until 10 "a password on the clipboard" bash -c "xclip -o -selection clipboard | grep -Eq '$default_password'"
 first=$(clipboard)
 echo "clipboard: $first"
 xclip -o -selection clipboard -t TARGETS | grep -qx x-kde-passwordManagerHint ||
@@ -29,7 +26,7 @@ xdotool key --clearmodifiers Up Return
 sleep 0.3
 wait_until 10 "the picked password on the clipboard" bash -c "[ \"\$(xclip -o -selection clipboard)\" != '$first' ]"
 second=$(clipboard)
-[[ $second =~ $pattern ]] || fail "picked entry '$second' is not an 8-character password of the default pool"
+[[ $second =~ $default_password ]] || fail "picked entry '$second' is not an 8-character password of the default pool"
 echo "clipboard: $second"
 
 step "tick 简单模式 and close through the skin's close picture"

@@ -10,14 +10,11 @@ set -euo pipefail
 [ -x "${1:-}" ] || fail "usage: $0 PATH/TO/parolex"
 start_session
 install_program "$1"
-pattern='^[0-9A-Za-z_+=\\/-]{8}$'
-
-step() { echo "-- $*"; }
 keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
 clipboard_is_password_but() { # OLD: the clipboard holds a default password other than OLD
     local now
     now=$(xclip -o -selection clipboard 2>/dev/null) || return 1
-    [[ $now =~ $pattern ]] && [ "$now" != "$1" ]
+    [[ $now =~ $default_password ]] && [ "$now" != "$1" ]
 }
 
 step "start; the keyboard is on 字母"

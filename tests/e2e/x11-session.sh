@@ -5,6 +5,12 @@
 session_pids=()
 session_dir=""
 
+# An 8-character password of the default pool, for [[ =~ ]] and grep -E.
+default_password='^[0-9A-Za-z_+=\\/-]{8}$'
+
+# step TEXT: where the test has got to, so that a failure's log shows it.
+step() { echo "-- $*"; }
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
